@@ -1,0 +1,167 @@
+// The loader against small libraries built for these tests: one that offers
+// "Probe", one without the creation export, one that refuses everything.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "component_loader.h"
+#include "library_path.h"
+
+namespace {
+
+constexpr const char* kComponents = "TestComponents.DLL";
+constexpr const char* kNoExport = "TestNoExport.DLL";
+constexpr const char* kRefuses = "TestRefuses.DLL";
+constexpr const char* kUtilities = "ZUtilitiesCOM.DLL";
+
+int RecordCount(const ComponentLoader& loader) {
+    int count = 0;
+    for (LoadedLibrary* record = loader.Head(); record != nullptr; record = record->next) ++count;
+    return count;
+}
+
+TEST(ComponentLoader, LoadsEachFileOnceAndCountsItsComponents) {
+    ComponentLoader loader;
+    ComponentInterface* first = loader.CreateComponent(kComponents, "Probe", 100);
+    ComponentInterface* second = loader.CreateComponent(kComponents, "Probe", 100);
+    ASSERT_NE(first, nullptr);
+    ASSERT_NE(second, nullptr);
+    EXPECT_EQ(RecordCount(loader), 1);
+    LoadedLibrary* record = loader.FindLibrary(kComponents);
+    ASSERT_NE(record, nullptr);
+    EXPECT_STREQ(record->FileName(), kComponents);
+    EXPECT_EQ(record->ReferenceCount(), 3u) << "the list's reference plus one per component";
+    second->AddRef();
+    EXPECT_EQ(record->ReferenceCount(), 4u);
+    second->Release();
+    second->Release();
+    first->Release();
+    EXPECT_EQ(record->ReferenceCount(), 1u);
+    EXPECT_EQ(loader.UnloadAll(0), 1);
+    EXPECT_FALSE(IsLibraryLoaded(kComponents));
+}
+
+TEST(ComponentLoader, FindsRecordsByExactFileName) {
+    ComponentLoader loader;
+    loader.CreateComponent(kRefuses, "anything", 100);
+    EXPECT_NE(loader.FindLibrary(kRefuses), nullptr);
+    EXPECT_EQ(loader.FindLibrary("testrefuses.dll"), nullptr);
+    EXPECT_EQ(loader.FindLibrary("TestRefuses.DLL "), nullptr);
+    EXPECT_EQ(loader.FindLibrary(nullptr), nullptr);
+    loader.UnloadAll(0);
+}
+
+TEST(ComponentLoader, FreesALibraryWithoutTheExportAndKeepsNoRecord) {
+    ComponentLoader loader;
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        EXPECT_EQ(loader.CreateComponent(kNoExport, "Probe", 100), nullptr);
+        EXPECT_EQ(loader.FindLibrary(kNoExport), nullptr);
+        EXPECT_EQ(loader.Head(), nullptr);
+        EXPECT_FALSE(IsLibraryLoaded(kNoExport)) << "attempt " << attempt;
+    }
+}
+
+TEST(ComponentLoader, KeepsTheRecordOfALibraryThatRefuses) {
+    ComponentLoader loader;
+    EXPECT_EQ(loader.CreateComponent(kRefuses, "Anything", 100), nullptr);
+    LoadedLibrary* record = loader.FindLibrary(kRefuses);
+    ASSERT_NE(record, nullptr);
+    EXPECT_EQ(record->ReferenceCount(), 1u);
+    EXPECT_TRUE(IsLibraryLoaded(kRefuses));
+    // A refused version or name also leaves the record of a good library.
+    EXPECT_EQ(loader.CreateComponent(kComponents, "Probe", 101), nullptr);
+    EXPECT_EQ(loader.CreateComponent(kComponents, "probe", 100), nullptr);
+    EXPECT_EQ(RecordCount(loader), 2);
+    EXPECT_EQ(loader.UnloadAll(0), 1);
+    EXPECT_FALSE(IsLibraryLoaded(kRefuses));
+    EXPECT_FALSE(IsLibraryLoaded(kComponents));
+}
+
+TEST(ComponentLoader, MissingFileAndOverlongNamesGiveNullAndNoRecord) {
+    ComponentLoader loader;
+    EXPECT_EQ(loader.CreateComponent("NoSuchLibrary.DLL", "Probe", 100), nullptr);
+    EXPECT_EQ(loader.CreateComponent(std::string(300, 'A').c_str(), "Probe", 100), nullptr);
+    EXPECT_EQ(loader.CreateComponent(nullptr, "Probe", 100), nullptr);
+    EXPECT_EQ(loader.Head(), nullptr);
+    EXPECT_EQ(loader.UnloadAll(0), 1) << "an empty loader unloads nothing and succeeds";
+}
+
+TEST(ComponentLoader, UnloadIfUnusedStopsAtTheNewestLibraryInUse) {
+    ComponentLoader loader;
+    ComponentInterface* probe = loader.CreateComponent(kComponents, "Probe", 100);
+    ComponentInterface* list = loader.CreateComponent(kUtilities, "ZLinklistCOM", 100);
+    ASSERT_NE(probe, nullptr);
+    ASSERT_NE(list, nullptr);
+
+    EXPECT_EQ(loader.UnloadAll(1), 0);
+    EXPECT_EQ(RecordCount(loader), 2) << "stopped at the head, nothing released";
+
+    list->Release();
+    EXPECT_EQ(loader.UnloadAll(1), 0) << "the older library is still in use";
+    EXPECT_EQ(RecordCount(loader), 1);
+    EXPECT_EQ(loader.Head(), loader.FindLibrary(kComponents));
+    EXPECT_EQ(loader.Head()->previous, nullptr);
+
+    probe->Release();
+    EXPECT_EQ(loader.UnloadAll(1), 1);
+    EXPECT_EQ(loader.Head(), nullptr);
+    EXPECT_FALSE(IsLibraryLoaded(kComponents));
+}
+
+TEST(ComponentLoader, UnloadAllKeepsALibraryAliveUntilItsLastComponentGoes) {
+    ComponentLoader loader;
+    ComponentInterface* probe = loader.CreateComponent(kComponents, "Probe", 100);
+    ASSERT_NE(probe, nullptr);
+    EXPECT_EQ(loader.UnloadAll(0), 1);
+    EXPECT_EQ(loader.Head(), nullptr);
+    EXPECT_TRUE(IsLibraryLoaded(kComponents)) << "a live component holds its library";
+    probe->AddRef();
+    probe->Release();
+    EXPECT_TRUE(IsLibraryLoaded(kComponents));
+    // The last Release frees the library from inside the component's own
+    // Release, so the test keeps the code mapped until that call returns.
+    // (The program never releases a component after UnloadAll.)
+    void* keepMapped = dlopen((TestBinaryFolder() + kComponents).c_str(), RTLD_LAZY | RTLD_NOLOAD);
+    ASSERT_NE(keepMapped, nullptr);
+    probe->Release();
+    dlclose(keepMapped);
+    EXPECT_FALSE(IsLibraryLoaded(kComponents)) << "the record freed its library";
+}
+
+TEST(ComponentLoader, LoadsAfreshAfterUnloadAll) {
+    ComponentLoader loader;
+    loader.CreateComponent(kComponents, "Probe", 100)->Release();
+    HMODULE firstModule = loader.FindLibrary(kComponents)->Module();
+    EXPECT_NE(firstModule, nullptr);
+    loader.UnloadAll(0);
+    EXPECT_FALSE(IsLibraryLoaded(kComponents));
+    ComponentInterface* probe = loader.CreateComponent(kComponents, "Probe", 100);
+    ASSERT_NE(probe, nullptr);
+    EXPECT_TRUE(IsLibraryLoaded(kComponents));
+    EXPECT_EQ(RecordCount(loader), 1);
+    probe->Release();
+    loader.UnloadAll(0);
+}
+
+TEST(LoadLibrary, NeverSearchesTheCurrentWorkingFolder) {
+    namespace fs = std::filesystem;
+    fs::path folder = fs::temp_directory_path() / ("tarnwick-plant-" + std::to_string(getpid()));
+    fs::create_directories(folder);
+    fs::copy_file(TestBinaryFolder() + kComponents, folder / "Planted.DLL",
+                  fs::copy_options::overwrite_existing);
+    fs::path previous = fs::current_path();
+    fs::current_path(folder);
+
+    EXPECT_EQ(LoadLibraryA("Planted.DLL"), nullptr) << "a bare name must not find the planted copy";
+    HMODULE explicitPath = LoadLibraryA("./Planted.DLL");
+    EXPECT_NE(explicitPath, nullptr) << "a name with a slash is used as given";
+    if (explicitPath != nullptr) FreeLibrary(explicitPath);
+
+    fs::current_path(previous);
+    fs::remove_all(folder);
+}
+
+}  // namespace
