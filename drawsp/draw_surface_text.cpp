@@ -1,0 +1,60 @@
+// Text and its outline box. Both use the same font and baseline-left
+// alignment, so the box is exactly where the text would go.
+#include <algorithm>
+#include <climits>
+#include <cstring>
+
+#include "draw_surface.h"
+
+namespace {
+
+constexpr UINT kBaselineLeft = TA_BASELINE | TA_LEFT | TA_NOUPDATECP;
+
+int Clamped(long long value) {
+    return static_cast<int>(std::clamp(value, static_cast<long long>(INT_MIN),
+                                       static_cast<long long>(INT_MAX)));
+}
+
+int TextLength(const char* text) { return static_cast<int>(std::strlen(text)); }
+
+}  // namespace
+
+// The negative height asks for the character height, not the cell height.
+HFONT DrawSurface::CreateTextFont() const {
+    return CreateFontA(-fontHeight_, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
+                       "Arial");
+}
+
+void DrawSurface::DrawString(int x, int y, const char* text, int mode) {
+    if (dc_ == nullptr) return;
+    if (text == nullptr) text = "";
+    BeginDraw(mode);
+    HFONT font = CreateTextFont();
+    HGDIOBJ oldFont = SelectObject(dc_, font);
+    SetTextAlign(dc_, kBaselineLeft);
+    TextOutA(dc_, x, y, text, TextLength(text));
+    SelectObject(dc_, oldFont);
+    DeleteObject(font);
+    EndDraw();
+}
+
+// The box is the measured extent as it comes, signs included, and is never
+// filled whatever the fill setting says.
+void DrawSurface::DrawStringBox(int x, int y, const char* text, int mode) {
+    if (dc_ == nullptr) return;
+    if (text == nullptr) text = "";
+    BeginDraw(mode);
+    HFONT font = CreateTextFont();
+    HGDIOBJ oldFont = SelectObject(dc_, font);
+    SetTextAlign(dc_, kBaselineLeft);
+    RECT extent = {0, 0, 0, 0};
+    DrawTextA(dc_, text, TextLength(text), &extent, DT_CALCRECT | DT_BOTTOM);
+    const long long width = static_cast<long long>(extent.right) - extent.left;
+    const long long height = static_cast<long long>(extent.bottom) - extent.top;
+    SelectObject(dc_, GetStockObject(NULL_BRUSH));
+    Rectangle(dc_, x, Clamped(y - height), Clamped(x + width), y);
+    SelectObject(dc_, oldFont);
+    DeleteObject(font);
+    EndDraw();
+}
