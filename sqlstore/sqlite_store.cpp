@@ -1,0 +1,77 @@
+#include "sqlite_store.h"
+
+#include <sqlite3.h>
+
+#include <cstdio>
+
+#include "row_copy.h"
+
+SqliteStore::~SqliteStore() { Close(); }
+
+int SqliteStore::Close() {
+    ClearError();
+    if (database_ == nullptr) return 1;
+    // close_v2 never leaves the handle half-open: unfinished statements
+    // (there are none here) would only delay the real close.
+    sqlite3_close_v2(database_);
+    database_ = nullptr;
+    return 1;
+}
+
+const char* SqliteStore::GetLastErrorText() { return lastError_; }
+
+void SqliteStore::SetError(const char* text) {
+    std::snprintf(lastError_, sizeof(lastError_), "%s", text != nullptr ? text : "unknown error");
+}
+
+void SqliteStore::SetErrorFromDatabase() { SetError(sqlite3_errmsg(database_)); }
+
+bool SqliteStore::RunStatement(sqlite3_stmt* statement, RowCopy& row, void* context,
+                               SqlRowCallback callback, bool& stopped) {
+    for (;;) {
+        int status = sqlite3_step(statement);
+        if (status == SQLITE_DONE) return true;
+        if (status != SQLITE_ROW) return false;
+        if (callback == nullptr) continue;
+        if (!row.Take(statement)) {
+            SetError("out of memory copying a row");
+            return false;
+        }
+        if (callback(context, sqlite3_column_count(statement), row.Texts(), row.Names()) != 0) {
+            // The caller asked to stop; that is not a failure of the store.
+            stopped = true;
+            return true;
+        }
+    }
+}
+
+int SqliteStore::Execute(const char* sql, void* context, SqlRowCallback callback) {
+    ClearError();
+    if (database_ == nullptr) {
+        SetError("no database is open");
+        return 0;
+    }
+    if (sql == nullptr) {
+        SetError("no statement");
+        return 0;
+    }
+    RowCopy row;
+    bool stopped = false;
+    const char* next = sql;
+    // One text may hold several statements; each runs to its end in turn.
+    while (!stopped && *next != '\0') {
+        sqlite3_stmt* statement = nullptr;
+        const char* tail = nullptr;
+        if (sqlite3_prepare_v2(database_, next, -1, &statement, &tail) != SQLITE_OK) {
+            SetErrorFromDatabase();
+            return 0;
+        }
+        next = tail;
+        if (statement == nullptr) continue;  // only white space or a comment
+        bool ran = RunStatement(statement, row, context, callback, stopped);
+        if (!ran && lastError_[0] == '\0') SetErrorFromDatabase();
+        sqlite3_finalize(statement);
+        if (!ran) return 0;
+    }
+    return 1;
+}

@@ -1,0 +1,44 @@
+// ZISqllite over SQLite 3: one database connection, statements run
+// synchronously, query rows handed to the caller's callback as writable
+// copies.
+#ifndef TARNWICK_SQLSTORE_SQLITE_STORE_H
+#define TARNWICK_SQLSTORE_SQLITE_STORE_H
+
+#include "component.h"
+#include "zisqllite.h"
+
+struct sqlite3;
+struct sqlite3_stmt;
+class RowCopy;
+
+class SqliteStore final : public ComponentObject<SqliteStore, ZISqllite> {
+public:
+    explicit SqliteStore(ComponentInterface* outer) : ComponentObject(outer) {}
+
+    int Close() override;
+    const char* GetLastErrorText() override;
+    int Execute(const char* sql, void* context, SqlRowCallback callback) override;
+    int Open(const char* fileName) override;
+
+private:
+    friend class ComponentObject<SqliteStore, ZISqllite>;
+    ~SqliteStore();
+
+    // Makes the freshly opened connection durable and proves that the file is
+    // a database this process can write (store_open.cpp).
+    bool PrepareConnection();
+    bool QueryText(const char* sql, char* result, int resultSize);
+
+    // Runs one prepared statement to its end; false on an SQLite error.
+    bool RunStatement(sqlite3_stmt* statement, RowCopy& row, void* context,
+                      SqlRowCallback callback, bool& stopped);
+
+    void ClearError() { lastError_[0] = '\0'; }
+    void SetError(const char* text);
+    void SetErrorFromDatabase();
+
+    sqlite3* database_ = nullptr;
+    char lastError_[512] = "";
+};
+
+#endif

@@ -1,0 +1,138 @@
+// Open refuses a file it cannot keep figures in, and a second process
+// holding the file makes statements wait instead of fail.
+#include <fcntl.h>
+#include <sqlite3.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+#include "child_process.h"
+#include "store_fixture.h"
+
+namespace {
+
+class StoreOpenTest : public StoreTest {
+protected:
+    // A valid database file with one table, made with SQLite directly.
+    void MakeDatabase(const std::string& path) {
+        sqlite3* database = nullptr;
+        ASSERT_EQ(sqlite3_open(path.c_str(), &database), SQLITE_OK);
+        ASSERT_EQ(sqlite3_exec(database, "CREATE TABLE T (a)", nullptr, nullptr, nullptr), SQLITE_OK);
+        sqlite3_close(database);
+    }
+    void WriteFile(const std::string& path, const std::string& bytes) {
+        std::ofstream(path, std::ios::binary) << bytes;
+    }
+    // Opens `path` in a child that cannot override file permissions.
+    int OpenUnprivileged(const std::string& path) {
+        chmod(folder_.Path().c_str(), 0755);
+        return RunInChild([&] { return store_->Open(path.c_str()); }, true);
+    }
+};
+
+TEST_F(StoreOpenTest, CreatesAnAbsentFileAndReopensIt) {
+    std::string path = folder_.File("new.dat");
+    ASSERT_EQ(store_->Open(path.c_str()), 1) << store_->GetLastErrorText();
+    EXPECT_EQ(access(path.c_str(), F_OK), 0);
+    ASSERT_EQ(store_->Execute("CREATE TABLE T (a); INSERT INTO T VALUES ('kept')", nullptr, nullptr), 1);
+    ASSERT_EQ(store_->Close(), 1);
+    ASSERT_EQ(store_->Open(path.c_str()), 1);
+    EXPECT_EQ(Query("SELECT a FROM T")[0][0], "kept");
+}
+
+TEST_F(StoreOpenTest, EmptyFileIsAnEmptyDatabase) {
+    std::string path = folder_.File("empty.dat");
+    WriteFile(path, "");
+    EXPECT_EQ(store_->Open(path.c_str()), 1) << store_->GetLastErrorText();
+}
+
+TEST_F(StoreOpenTest, RefusesFilesThatAreNotDatabases) {
+    struct Case {
+        const char* name;
+        std::string bytes;
+    } cases[] = {
+        {"text.dat", "this is a letter, not a database\n"},          // plain text
+        {"zeros.dat", std::string(4096, '\0')},                        // header missing
+        {"header.dat", std::string("SQLite format 3") + '\0' + std::string(200, 'x')},  // bad page size
+    };
+    for (const Case& c : cases) {
+        std::string path = folder_.File(c.name);
+        WriteFile(path, c.bytes);
+        EXPECT_EQ(store_->Open(path.c_str()), 0) << c.name;
+        EXPECT_STRNE(store_->GetLastErrorText(), "") << c.name;
+        EXPECT_EQ(store_->Execute("SELECT 1", nullptr, nullptr), 0) << "store left open on " << c.name;
+    }
+    mkdir(folder_.File("folder.dat").c_str(), 0700);
+    EXPECT_EQ(store_->Open(folder_.File("folder.dat").c_str()), 0);  // a directory
+    EXPECT_EQ(store_->Open(nullptr), 0);
+}
+
+TEST_F(StoreOpenTest, RefusesFilesItCannotWrite) {
+    // A database file without write permission, in a writable folder.
+    std::string readOnlyFile = folder_.File("readonly.dat");
+    MakeDatabase(readOnlyFile);
+    chmod(readOnlyFile.c_str(), 0444);
+    EXPECT_EQ(OpenUnprivileged(readOnlyFile), 0);
+
+    // A folder nobody may write: an absent file cannot be created, and an
+    // existing writable file cannot get its journal.
+    std::string lockedFolder = folder_.File("locked");
+    mkdir(lockedFolder.c_str(), 0777);
+    std::string writableInLocked = lockedFolder + "/writable.dat";
+    MakeDatabase(writableInLocked);
+    chmod(writableInLocked.c_str(), 0666);
+    chmod(lockedFolder.c_str(), 0555);
+    EXPECT_EQ(OpenUnprivileged(lockedFolder + "/absent.dat"), 0);
+    EXPECT_EQ(OpenUnprivileged(writableInLocked), 0);
+
+    // The same user may open a writable file in a writable folder.
+    chmod(lockedFolder.c_str(), 0777);
+    EXPECT_EQ(OpenUnprivileged(writableInLocked), 1);
+}
+
+TEST_F(StoreOpenTest, SecondProcessHoldingTheFileMakesStatementsWait) {
+    std::string path = folder_.File("shared.dat");
+    ASSERT_EQ(store_->Open(path.c_str()), 1);
+    ASSERT_EQ(store_->Execute("CREATE TABLE T (a)", nullptr, nullptr), 1);
+
+    int ready[2];
+    ASSERT_EQ(pipe(ready), 0);
+    pid_t child = fork();
+    if (child == 0) {
+        // Hold the write lock for a while, then commit.
+        sqlite3* database = nullptr;
+        sqlite3_open(path.c_str(), &database);
+        int status = sqlite3_exec(database, "BEGIN IMMEDIATE; INSERT INTO T VALUES ('child')",
+                                  nullptr, nullptr, nullptr);
+        char signal = status == SQLITE_OK ? 'y' : 'n';
+        if (write(ready[1], &signal, 1) != 1) _exit(2);
+        usleep(800 * 1000);
+        status = sqlite3_exec(database, "COMMIT", nullptr, nullptr, nullptr);
+        sqlite3_close(database);
+        _exit(status == SQLITE_OK ? 0 : 1);
+    }
+    ASSERT_GT(child, 0);
+    char signal = 0;
+    ASSERT_EQ(read(ready[0], &signal, 1), 1);
+    ASSERT_EQ(signal, 'y');
+
+    auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(store_->Execute("INSERT INTO T VALUES ('parent')", nullptr, nullptr), 1)
+        << store_->GetLastErrorText();
+    auto waited = std::chrono::steady_clock::now() - start;
+    EXPECT_GE(waited, std::chrono::milliseconds(300)) << "the insert did not wait for the lock";
+
+    int status = 0;
+    waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    close(ready[0]);
+    close(ready[1]);
+    EXPECT_EQ(Query("SELECT a FROM T ORDER BY rowid"),
+              (Rows{{"child"}, {"parent"}}));
+}
+
+}  // namespace
