@@ -1,0 +1,96 @@
+// The program's one Application record: the component loader with the five
+// components the program works with, the page on screen and the canvas view
+// state. Everything in the executable reaches it through TheApplication().
+#ifndef TARNWICK_APP_APPLICATION_H
+#define TARNWICK_APP_APPLICATION_H
+
+#include "component_loader.h"
+#include "draw_object.h"
+#include "draw_tool.h"
+#include "windows.h"
+#include "zdrawsp.h"
+#include "zisqllite.h"
+#include "zlinklist.h"
+#include "ztoolfactory.h"
+
+// Where one component comes from.
+struct ComponentSource {
+    const char* libraryFile;
+    const char* componentName;
+};
+
+// The five components, in the order they are created.
+struct ComponentSources {
+    ComponentSource surface;
+    ComponentSource toolList;
+    ComponentSource pageObjects;
+    ComponentSource toolFactory;
+    ComponentSource store;
+};
+
+// The libraries the program ships with.
+extern const ComponentSources kProgramComponents;
+
+// The database file, relative to the working folder.
+inline constexpr const char kDatabaseFile[] = "Veldrin.dat";
+
+class Application : public ComponentLoader {
+public:
+    // Other sources than the program's are for tests (a missing library, a
+    // refused name); the program's record always uses kProgramComponents.
+    explicit Application(const ComponentSources& sources = kProgramComponents);
+    ~Application();
+
+    // Creates the five components (version 100), opens the database and
+    // wires every tool to the surface and ObjectFinished. 1 when all is
+    // ready; 0 otherwise, keeping whatever was created for Shutdown.
+    int Initialize();
+
+    // Releases the tool list, the page objects, the tool factory, the
+    // surface and the store, in that order, then unloads every library, and
+    // returns the record to its state after construction. The destructor
+    // calls it; calling it again does nothing.
+    void Shutdown();
+
+    // Page store (page_store.cpp).
+    int OpenDatabase();
+    void SaveObject(DrawObject* object);
+    void LoadPage(int pageNumber);
+    void DeletePage(int pageNumber);
+    void DeleteTemporaryObjects(int pageNumber);
+    static int RowToObject(void* context, int columnCount, char** columnTexts, char** columnNames);
+
+    // Page navigation (page_navigation.cpp). Each returns 1 when it showed
+    // another page, so the main window then puts currentPage into its
+    // page-number box, and 0 when nothing changed.
+    int NextPage();
+    int PreviousPage();
+    int GoToPage(int pageNumber);
+
+    ZDrawSp* surface = nullptr;
+    ZLinklistCOM* toolList = nullptr;
+    ZToolFactory* toolFactory = nullptr;
+    ZLinklistCOM* pageObjects = nullptr;
+    DrawTool* currentTool = nullptr;  // borrowed from toolList, never counted
+    ZISqllite* store = nullptr;
+    int currentPage = 1;
+    HWND canvasWindow = nullptr;
+    int originX = 0;
+    int originY = 0;
+
+private:
+    void AttachTools();
+    // Repaints the whole canvas; nothing happens while there is no window.
+    void InvalidateCanvas();
+
+    const ComponentSources* sources_;
+};
+
+// The program's record.
+Application& TheApplication();
+
+// The host callback every tool gets: keeps a finished figure on the current
+// page, stores it and repaints.
+int ObjectFinished(DrawObject* object);
+
+#endif

@@ -1,0 +1,36 @@
+// The statements the page store runs, and building them. Values are written
+// into the text (the store takes no parameters); every buffer is sized from
+// what goes into it, so no statement is ever cut short.
+#ifndef TARNWICK_APP_SQL_TEXT_H
+#define TARNWICK_APP_SQL_TEXT_H
+
+#include <cstddef>
+
+inline constexpr const char kCreateObjectsTable[] =
+    "CREATE TABLE Objects (pageNumber INTEGER, objData TEXT, objType INTEGER)";
+inline constexpr const char kCreatePagesTable[] =
+    "CREATE TABLE Pages (pageNumber INTEGER, pageName TEXT, pageKeys TEXT)";
+// Loading a page reads only its rows, however many other pages there are.
+inline constexpr const char kCreatePageIndex[] =
+    "CREATE INDEX IF NOT EXISTS ObjectsByPage ON Objects(pageNumber)";
+
+// A page's objects in the order they were drawn: rowid grows with every
+// insert, and SQLite promises no order unless it is asked for one.
+inline constexpr const char kSelectPageFormat[] =
+    "SELECT * FROM Objects WHERE pageNumber = %d ORDER BY rowid";
+inline constexpr const char kDeletePageObjectsFormat[] =
+    "DELETE FROM Objects WHERE pageNumber = %d";
+inline constexpr const char kDeletePageRowFormat[] = "DELETE FROM Pages WHERE pageNumber = %d";
+inline constexpr const char kDeleteKindFormat[] =
+    "DELETE FROM Objects WHERE objType = %d AND pageNumber = %d";
+
+// Room for any of the page statements above with any int values.
+inline constexpr std::size_t kPageStatementSize = 128;
+
+// "INSERT INTO Objects VALUES (page, 'objData', kind)" with every single
+// quote of objData doubled, so the literal holds the text byte for byte.
+// The result is allocated with malloc (the caller frees it); null when
+// memory runs out.
+char* BuildInsertStatement(int pageNumber, const char* objData, int kind);
+
+#endif
