@@ -1,0 +1,248 @@
+// Lines, rectangles, ellipses, polygons and rectangle fills, drawn aliased in
+// device pixels with GDI's pixel rules: a line leaves out its last pixel, and
+// a box (l, t, r, b) covers the pixels l..r-1 and t..b-1 after mapping.
+#include "device_context.h"
+
+#include <QBitmap>
+#include <QPainterPath>
+#include <QPainterPathStroker>
+#include <QPolygon>
+
+#include <algorithm>
+#include <new>
+
+namespace tarnwick::gdi {
+namespace {
+
+// A box in device pixels; right and bottom are exclusive.
+struct DeviceBox {
+    int left, top, right, bottom;
+    bool IsEmpty() const { return right <= left || bottom <= top; }
+};
+
+DeviceBox MapBox(const DeviceContext& context, int left, int top, int right, int bottom) {
+    POINT a = context.transform.ToDevice(left, top);
+    POINT b = context.transform.ToDevice(right, bottom);
+    return {std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x), std::max(a.y, b.y)};
+}
+
+// Fills the inclusive pixel range, clipped by the painter.
+void FillPixels(QPainter& painter, int x0, int y0, int x1, int y1, const QColor& colour) {
+    if (x1 < x0 || y1 < y0) return;
+    painter.fillRect(QRect(x0, y0, x1 - x0 + 1, y1 - y0 + 1), colour);
+}
+
+// A one-pixel solid axis-aligned line as a filled span: the same pixels as
+// the general line path (last pixel left out) at a fraction of its cost.
+bool TryAxisAlignedSpan(DeviceContext& context, POINT from, POINT to) {
+    if (!context.cache.pen.IsThinSolid()) return false;
+    QColor colour = ToQColor(context.cache.pen.colour);
+    if (from.y == to.y) {
+        if (to.x > from.x) FillPixels(context.painter, from.x, from.y, to.x - 1, from.y, colour);
+        else FillPixels(context.painter, to.x + 1, from.y, from.x, from.y, colour);
+        return true;
+    }
+    if (from.x == to.x) {
+        if (to.y > from.y) FillPixels(context.painter, from.x, from.y, from.x, to.y - 1, colour);
+        else FillPixels(context.painter, from.x, to.y + 1, from.x, from.y, colour);
+        return true;
+    }
+    return false;
+}
+
+void DrawDeviceLine(DeviceContext& context, POINT from, POINT to) {
+    if (from.x == to.x && from.y == to.y) return;
+    if (!context.ApplyPen() || context.cache.pen.IsNull()) return;
+    if (TryAxisAlignedSpan(context, from, to)) return;
+    context.painter.drawLine(QPoint(from.x, from.y), QPoint(to.x, to.y));
+}
+
+// A solid-pen rectangle as filled bands: a pen of width w is centred on the
+// box's edge pixels (floor(w/2) outside, the rest inside), and the brush
+// fills what the pen leaves. No pixel is covered twice.
+void DrawSolidFrameRectangle(DeviceContext& context, const DeviceBox& box, int width,
+                             const QColor& pen, const QColor* brush) {
+    QPainter& painter = context.painter;
+    int outside = width / 2, inside = width - 1 - outside;
+    int x0 = box.left - outside, x1 = box.right - 1 + inside;
+    int y0 = box.top - outside, y1 = box.bottom - 1 + inside;
+    int i0 = box.left + inside + 1, i1 = box.right - 2 - outside;
+    int j0 = box.top + inside + 1, j1 = box.bottom - 2 - outside;
+    if (i0 > i1 || j0 > j1) {
+        FillPixels(painter, x0, y0, x1, y1, pen);
+        return;
+    }
+    FillPixels(painter, x0, y0, x1, j0 - 1, pen);   // top band
+    FillPixels(painter, x0, j1 + 1, x1, y1, pen);   // bottom band
+    FillPixels(painter, x0, j0, i0 - 1, j1, pen);   // left band
+    FillPixels(painter, i1 + 1, j0, x1, j1, pen);   // right band
+    if (brush) FillPixels(painter, i0, j0, i1, j1, *brush);
+}
+
+const QColor* BrushColour(DeviceContext& context, QColor& storage) {
+    if (context.cache.brushHollow) return nullptr;
+    storage = ToQColor(context.cache.brushColour);
+    return &storage;
+}
+
+// The pixels a pen stroke of the path covers, so a fill can leave them out.
+QRegion StrokePixels(const QPainterPath& path, const QPen& pen) {
+    QRect bounds = path.boundingRect().toAlignedRect().adjusted(-pen.width() - 2, -pen.width() - 2,
+                                                                pen.width() + 2, pen.width() + 2);
+    QImage mask(bounds.size(), QImage::Format_ARGB32_Premultiplied);
+    if (mask.isNull()) return {};
+    mask.fill(Qt::transparent);
+    QPainter painter(&mask);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.translate(-bounds.topLeft());
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(path);
+    painter.end();
+    QRegion region(QBitmap::fromImage(mask.createAlphaMask()));
+    region.translate(bounds.topLeft());
+    return region;
+}
+
+// Draws a closed figure: brush inside, pen on the outline. Under operations
+// that are not idempotent the fill leaves out the outline's pixels, so each
+// pixel is changed exactly once, as GDI does.
+void DrawClosedFigure(DeviceContext& context, const QPainterPath& path) {
+    QPainter& painter = context.painter;
+    bool hasPen = !context.cache.pen.IsNull();
+    bool hasBrush = !context.cache.brushHollow;
+    if (!hasPen || !hasBrush || context.RopIsIdempotent()) {
+        painter.drawPath(path);
+        return;
+    }
+    QRegion outline = StrokePixels(path, painter.pen());
+    QRegion fillClip = QRegion(path.boundingRect().toAlignedRect().adjusted(-1, -1, 1, 1))
+                           .subtracted(outline);
+    if (context.state.hasClip) fillClip &= context.state.clip;
+    QPen pen = painter.pen();
+    painter.setPen(Qt::NoPen);
+    painter.setClipRegion(fillClip);
+    painter.drawPath(path);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    context.cache.brushValid = false;
+    context.InvalidateClip();
+    context.PrepareTarget();
+    painter.drawPath(path);
+}
+
+QPainterPath EllipsePath(const DeviceContext& context, const DeviceBox& box) {
+    QPainterPath path;
+    qreal w = box.right - box.left - 1, h = box.bottom - box.top - 1;
+    if (context.cache.pen.width > 1) {
+        // A wide pen is centred on the ellipse through the edge pixels' centres.
+        path.addEllipse(QRectF(box.left + 0.5, box.top + 0.5, w, h));
+    } else {
+        // Aliased one-pixel outlines and fills sit on pixel coordinates.
+        path.addEllipse(QRectF(box.left, box.top, w, h));
+    }
+    return path;
+}
+
+}  // namespace
+}  // namespace tarnwick::gdi
+
+using namespace tarnwick::gdi;
+
+BOOL MoveToEx(HDC dc, int x, int y, LPPOINT old) {
+    DeviceContext* context = DeviceContextOf(dc);
+    if (!context) return FALSE;
+    if (old) *old = context->state.position;
+    context->state.position = {x, y};
+    return TRUE;
+}
+
+BOOL LineTo(HDC dc, int x, int y) {
+    DeviceContext* context = DeviceContextOf(dc);
+    if (!context) return FALSE;
+    POINT from = context->transform.ToDevice(context->state.position.x, context->state.position.y);
+    POINT to = context->transform.ToDevice(x, y);
+    context->state.position = {x, y};
+    DrawDeviceLine(*context, from, to);
+    return TRUE;
+}
+
+BOOL Rectangle(HDC dc, int left, int top, int right, int bottom) {
+    DeviceContext* context = DeviceContextOf(dc);
+    if (!context) return FALSE;
+    DeviceBox box = MapBox(*context, left, top, right, bottom);
+    if (box.IsEmpty()) return TRUE;
+    if (!context->ApplyPen() || !context->ApplyBrush()) return TRUE;
+    const DevicePen& pen = context->cache.pen;
+    QColor brushStorage;
+    const QColor* brush = BrushColour(*context, brushStorage);
+    if (pen.IsNull()) {
+        // Without a pen the filled area is one pixel smaller, as on Win32.
+        if (brush) FillPixels(context->painter, box.left, box.top, box.right - 2, box.bottom - 2, *brush);
+    } else if (pen.style == PS_SOLID) {
+        DrawSolidFrameRectangle(*context, box, pen.width, ToQColor(pen.colour), brush);
+    } else {
+        if (brush) FillPixels(context->painter, box.left + 1, box.top + 1, box.right - 2, box.bottom - 2, *brush);
+        QPolygon outline;
+        outline << QPoint(box.left, box.top) << QPoint(box.right - 1, box.top)
+                << QPoint(box.right - 1, box.bottom - 1) << QPoint(box.left, box.bottom - 1)
+                << QPoint(box.left, box.top);
+        context->painter.drawPolyline(outline);
+    }
+    return TRUE;
+}
+
+BOOL Ellipse(HDC dc, int left, int top, int right, int bottom) {
+    DeviceContext* context = DeviceContextOf(dc);
+    if (!context) return FALSE;
+    DeviceBox box = MapBox(*context, left, top, right, bottom);
+    if (box.IsEmpty()) return TRUE;
+    if (!context->ApplyPen() || !context->ApplyBrush()) return TRUE;
+    QRectF bounds = EllipsePath(*context, box).boundingRect();
+    if (context->cache.pen.width == 1 &&
+        (context->cache.pen.IsNull() || context->cache.brushHollow || context->RopIsIdempotent())) {
+        context->painter.drawEllipse(bounds);  // the common case, without a path
+        return TRUE;
+    }
+    DrawClosedFigure(*context, EllipsePath(*context, box));
+    return TRUE;
+}
+
+BOOL Polygon(HDC dc, const POINT* points, int count) {
+    DeviceContext* context = DeviceContextOf(dc);
+    if (!context || !points || count < 2) return FALSE;
+    QPolygon polygon(count);
+    for (int i = 0; i < count; ++i) {
+        POINT p = context->transform.ToDevice(points[i].x, points[i].y);
+        polygon.setPoint(i, p.x, p.y);
+    }
+    if (!context->ApplyPen() || !context->ApplyBrush()) return TRUE;
+    if (context->cache.pen.width == 1 &&
+        (context->cache.pen.IsNull() || context->cache.brushHollow || context->RopIsIdempotent())) {
+        context->painter.drawPolygon(polygon, Qt::OddEvenFill);  // ALTERNATE filling
+        return TRUE;
+    }
+    QPainterPath path;
+    path.setFillRule(Qt::OddEvenFill);
+    if (context->cache.pen.width > 1) {
+        path.addPolygon(QPolygonF(polygon).translated(0.5, 0.5));
+    } else {
+        path.addPolygon(QPolygonF(polygon));
+    }
+    path.closeSubpath();
+    DrawClosedFigure(*context, path);
+    return TRUE;
+}
+
+int FillRect(HDC dc, const RECT* rect, HBRUSH brush) {
+    DeviceContext* context = DeviceContextOf(dc);
+    GdiObject* object = LookUpObject(brush, ObjectKind::Brush);
+    if (!context || !rect || !object) return 0;
+    if (object->brush.hollow) return 1;
+    DeviceBox box = MapBox(*context, rect->left, rect->top, rect->right, rect->bottom);
+    if (box.IsEmpty() || !context->PrepareTarget()) return 1;
+    context->ApplyCopyMode();  // FillRect paints the brush as it is, whatever the ROP
+    FillPixels(context->painter, box.left, box.top, box.right - 1, box.bottom - 1,
+               ToQColor(object->brush.colour));
+    return 1;
+}
