@@ -15,6 +15,8 @@ namespace {
 // it gives up.
 constexpr int kBusyTimeoutMs = 5000;
 
+constexpr char kCacheSettings[] = "PRAGMA cache_size=-32768";
+
 struct TextResult {
     char* text;
     int size;
@@ -66,6 +68,10 @@ bool SqliteStore::PrepareConnection() {
         synchronous = "PRAGMA synchronous=EXTRA";
     }
     if (!QueryText(synchronous, value, sizeof(value))) return false;
+    // Reading a page of figures scattered through a large file touches one
+    // table page per figure; a cache that holds them all lets a page load in
+    // about the same time whatever else the file holds.
+    if (!QueryText(kCacheSettings, value, sizeof(value))) return false;
     // A real committed write: rewriting user_version with its own value
     // changes nothing but fails when the file, its journal or its folder
     // cannot be written.
