@@ -1,0 +1,160 @@
+// How fast a page paints through the drawing surface, against the same
+// figures drawn straight with QPainter in the same run, and how fast
+// figures turn into objData text and back.
+//
+// Counters: surface_ms and qt_ms are the mean time of one page each way;
+// ratio is surface over Qt (the goal: 1.3 or less for 10 000 figures).
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <QImage>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "page_figures.h"
+#include "qt_page.h"
+#include "surface_page.h"
+
+namespace {
+
+SurfaceLibrary* library = nullptr;
+
+using Clock = std::chrono::steady_clock;
+
+template <class Work>
+double Seconds(Work work) {
+    const auto start = Clock::now();
+    work();
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+QImage BlankCanvas() {
+    QImage image(kCanvasWidth, kCanvasHeight, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    return image;
+}
+
+void ReportAgainstQt(benchmark::State& state, double surfaceSeconds, double qtSeconds) {
+    const double pages = static_cast<double>(state.iterations());
+    state.counters["surface_ms"] = surfaceSeconds / pages * 1e3;
+    state.counters["qt_ms"] = qtSeconds / pages * 1e3;
+    state.counters["ratio"] = qtSeconds > 0 ? surfaceSeconds / qtSeconds : 0;
+}
+
+// N figures through DrawObject::Draw, then the same page with QPainter.
+void BM_PageOfFigures(benchmark::State& state) {
+    const std::vector<PageFigure> figures = MakePage(static_cast<int>(state.range(0)));
+    std::vector<DrawObject*> objects = library->MakeObjects(figures);
+    CanvasDC canvas;
+    library->surface()->SetDC(canvas.dc());
+    const QtPage qtPage(figures);
+    QImage qtImage = BlankCanvas();
+
+    double surfaceSeconds = 0, qtSeconds = 0;
+    for (auto _ : state) {
+        const double surface = Seconds([&] {
+            for (DrawObject* object : objects) object->Draw();
+        });
+        qtSeconds += Seconds([&] { qtPage.Paint(qtImage); });
+        surfaceSeconds += surface;
+        state.SetIterationTime(surface);
+    }
+    library->surface()->SetDC(nullptr);
+    ReleaseAll(objects);
+    ReportAgainstQt(state, surfaceSeconds, qtSeconds);
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_PageOfFigures)->Arg(100)->Arg(1000)->Arg(10000)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// The sheet, ruling and margin alone (the goal: under 0.5 ms).
+void BM_PageBackground(benchmark::State& state) {
+    CanvasDC canvas;
+    library->surface()->SetDC(canvas.dc());
+    QImage qtImage = BlankCanvas();
+    double surfaceSeconds = 0, qtSeconds = 0;
+    for (auto _ : state) {
+        const double surface = Seconds([&] { PaintPageBackground(library->surface()); });
+        qtSeconds += Seconds([&] { QtPage::PaintBackground(qtImage); });
+        surfaceSeconds += surface;
+        state.SetIterationTime(surface);
+    }
+    library->surface()->SetDC(nullptr);
+    ReportAgainstQt(state, surfaceSeconds, qtSeconds);
+}
+BENCHMARK(BM_PageBackground)->UseManualTime()->Unit(benchmark::kMicrosecond);
+
+// objData of a page of 1 000 figures, through the caller's two-call protocol.
+void BM_Encode(benchmark::State& state) {
+    std::vector<DrawObject*> objects = library->MakeObjects(MakePage(1000));
+    std::vector<char> buffer(4096);
+    std::int64_t bytes = 0;
+    for (auto _ : state) {
+        for (DrawObject* object : objects) {
+            int length = 0;
+            object->Encode(nullptr, &length);
+            object->Encode(buffer.data(), &length);
+            bytes += static_cast<std::int64_t>(std::strlen(buffer.data()));
+        }
+        benchmark::DoNotOptimize(buffer.data());
+    }
+    ReleaseAll(objects);
+    state.SetItemsProcessed(state.iterations() * 1000);
+    state.SetBytesProcessed(bytes);
+}
+BENCHMARK(BM_Encode)->Unit(benchmark::kMicrosecond);
+
+// Each record into a fresh object, as a page is loaded.
+void BM_Decode(benchmark::State& state) {
+    std::vector<DrawObject*> objects = library->MakeObjects(MakePage(1000));
+    std::vector<std::string> records;
+    for (DrawObject* object : objects) {
+        int length = 0;
+        object->Encode(nullptr, &length);
+        std::string record(length, '\0');
+        object->Encode(record.data(), &length);
+        record.resize(std::strlen(record.c_str()));
+        records.push_back(record);
+    }
+    ReleaseAll(objects);
+    std::vector<char> scratch(4096);
+    std::int64_t bytes = 0;
+    for (auto _ : state) {
+        for (const std::string& record : records) {
+            std::memcpy(scratch.data(), record.c_str(), record.size() + 1);
+            DrawObject* object = library->surface()->CreateObject();
+            object->Decode(scratch.data());
+            object->Release();
+            bytes += static_cast<std::int64_t>(record.size());
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * 1000);
+    state.SetBytesProcessed(bytes);
+}
+BENCHMARK(BM_Decode)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // Fonts need an application object; the port layer uses this one too.
+    static int qtArgc = 1;
+    static char name[] = "bench_drawsp";
+    static char* qtArgv[] = {name, nullptr};
+    QGuiApplication application(qtArgc, qtArgv);
+
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    auto surfaceLibrary = std::make_unique<SurfaceLibrary>();
+    if (surfaceLibrary->surface() == nullptr) {
+        std::fprintf(stderr, "ZDrawSp.DLL could not be loaded beside this program\n");
+        return 1;
+    }
+    library = surfaceLibrary.get();
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    library = nullptr;
+    return 0;
+}

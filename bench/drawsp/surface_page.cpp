@@ -1,0 +1,56 @@
+#include "surface_page.h"
+
+CanvasDC::CanvasDC() {
+    dc_ = CreateCompatibleDC(nullptr);
+    bitmap_ = CreateCompatibleBitmap(dc_, kCanvasWidth, kCanvasHeight);
+    oldBitmap_ = SelectObject(dc_, bitmap_);
+    SetMapMode(dc_, MM_ANISOTROPIC);
+    SetWindowExtEx(dc_, kPageWidth, -kPageWidth, nullptr);
+    SetViewportOrgEx(dc_, 0, 0, nullptr);
+    SetViewportExtEx(dc_, kCanvasWidth, kCanvasWidth, nullptr);
+    SetWindowOrgEx(dc_, 0, 0, nullptr);
+}
+
+CanvasDC::~CanvasDC() {
+    SelectObject(dc_, oldBitmap_);
+    DeleteObject(bitmap_);
+    DeleteDC(dc_);
+}
+
+SurfaceLibrary::SurfaceLibrary() {
+    surface_ = static_cast<ZDrawSp*>(loader_.CreateComponent("ZDrawSp.DLL", "ZDrawSp", 100));
+}
+
+SurfaceLibrary::~SurfaceLibrary() {
+    if (surface_ != nullptr) surface_->Release();
+    loader_.UnloadAll(0);
+}
+
+std::vector<DrawObject*> SurfaceLibrary::MakeObjects(const std::vector<PageFigure>& figures) const {
+    std::vector<DrawObject*> objects;
+    for (const PageFigure& f : figures) {
+        DrawObject* object = surface_->CreateObject();
+        if (object == nullptr) continue;
+        object->SetAttributes(f.colour, f.penStyle, f.penWidth, f.fillColour, f.fillOn, f.fontHeight);
+        object->SetKind(f.kind);
+        for (const POINT& p : f.points) object->AddPoint(p.x, p.y);
+        if (!f.text.empty()) object->SetText(f.text.c_str());
+        objects.push_back(object);
+    }
+    return objects;
+}
+
+void ReleaseAll(std::vector<DrawObject*>& objects) {
+    for (DrawObject* object : objects) object->Release();
+    objects.clear();
+}
+
+void PaintPageBackground(ZDrawSp* surface) {
+    surface->SetAttributes(0x000000, PS_SOLID, 0, 0xE6FFFF, 1, 12);
+    surface->DrawRectangle(0, 0, kPageWidth, kPageBottom, kModeKeepRop);
+    surface->SetAttributes(0xFFE6E6, PS_SOLID, 0, 0, 0, 12);
+    for (int y = -40; y > kPageBottom; y -= 40) surface->DrawLine(2, y, 2157, y, kModeKeepRop);
+    for (int x = 40; x < kPageWidth; x += 40) surface->DrawLine(x, -2, x, -2792, kModeKeepRop);
+    surface->SetAttributes(0xC8C8FF, PS_SOLID, 0, 0, 0, 12);
+    surface->DrawLine(1759, 0, 1759, kPageBottom, kModeKeepRop);
+}
