@@ -32,16 +32,16 @@ void ReleaseField(Interface*& field) {
 
 Application& TheApplication() { return programRecord; }
 
-Application::Application(const ComponentSources& sources) : sources_(&sources) {}
+Application::Application(const ComponentSources& sources) : sources_(sources) {}
 
 Application::~Application() { Shutdown(); }
 
 int Application::Initialize() {
-    surface = Create<ZDrawSp>(*this, sources_->surface);
-    toolList = Create<ZLinklistCOM>(*this, sources_->toolList);
-    pageObjects = Create<ZLinklistCOM>(*this, sources_->pageObjects);
-    toolFactory = Create<ZToolFactory>(*this, sources_->toolFactory);
-    store = Create<ZISqllite>(*this, sources_->store);
+    surface = Create<ZDrawSp>(*this, sources_.surface);
+    toolList = Create<ZLinklistCOM>(*this, sources_.toolList);
+    pageObjects = Create<ZLinklistCOM>(*this, sources_.pageObjects);
+    toolFactory = Create<ZToolFactory>(*this, sources_.toolFactory);
+    store = Create<ZISqllite>(*this, sources_.store);
     if (surface == nullptr || toolList == nullptr || pageObjects == nullptr ||
         toolFactory == nullptr || store == nullptr) {
         return 0;

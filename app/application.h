@@ -83,7 +83,7 @@ private:
     // Repaints the whole canvas; nothing happens while there is no window.
     void InvalidateCanvas();
 
-    const ComponentSources* sources_;
+    ComponentSources sources_;
 };
 
 // The program's record.

@@ -8,6 +8,8 @@
 #include <unistd.h>
 
 constexpr uid_t kUnprivilegedUser = 65534;  // "nobody"
+// The child's exit code when it could not drop its privileges.
+constexpr int kNoUnprivilegedUser = 120;
 
 template <class Body>
 int RunInChild(Body body, bool unprivileged = false) {
@@ -15,7 +17,7 @@ int RunInChild(Body body, bool unprivileged = false) {
     if (child == 0) {
         if (unprivileged && geteuid() == 0 &&
             (setgid(kUnprivilegedUser) != 0 || setuid(kUnprivilegedUser) != 0)) {
-            _exit(120);
+            _exit(kNoUnprivilegedUser);
         }
         _exit(body());
     }

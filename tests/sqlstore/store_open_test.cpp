@@ -72,6 +72,7 @@ TEST_F(StoreOpenTest, RefusesFilesThatAreNotDatabases) {
 }
 
 TEST_F(StoreOpenTest, RefusesFilesItCannotWrite) {
+    if (RunInChild([] { return 0; }, true) == kNoUnprivilegedUser) GTEST_SKIP() << "cannot drop root";
     // A database file without write permission, in a writable folder.
     std::string readOnlyFile = folder_.File("readonly.dat");
     MakeDatabase(readOnlyFile);
