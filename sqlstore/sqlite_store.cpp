@@ -11,8 +11,8 @@ SqliteStore::~SqliteStore() { Close(); }
 int SqliteStore::Close() {
     ClearError();
     if (database_ == nullptr) return 1;
-    // close_v2 never leaves the handle half-open: unfinished statements
-    // (there are none here) would only delay the real close.
+    // Execute finalizes every statement before it returns, so nothing keeps
+    // the connection open past this call.
     sqlite3_close_v2(database_);
     database_ = nullptr;
     return 1;
