@@ -3,12 +3,10 @@
 // a box (l, t, r, b) covers the pixels l..r-1 and t..b-1 after mapping.
 #include "device_context.h"
 
-#include <QBitmap>
-#include <QPainterPath>
-#include <QPainterPathStroker>
 #include <QPolygon>
 
 #include <algorithm>
+#include <cstdint>
 #include <new>
 
 namespace tarnwick::gdi {
@@ -85,63 +83,77 @@ const QColor* BrushColour(DeviceContext& context, QColor& storage) {
     return &storage;
 }
 
-// The pixels a pen stroke of the path covers, so a fill can leave them out.
-QRegion StrokePixels(const QPainterPath& path, const QPen& pen) {
-    QRect bounds = path.boundingRect().toAlignedRect().adjusted(-pen.width() - 2, -pen.width() - 2,
-                                                                pen.width() + 2, pen.width() + 2);
-    QImage mask(bounds.size(), QImage::Format_ARGB32_Premultiplied);
-    if (mask.isNull()) return {};
-    mask.fill(Qt::transparent);
-    QPainter painter(&mask);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.translate(-bounds.topLeft());
-    painter.setPen(pen);
-    painter.setBrush(Qt::NoBrush);
-    painter.drawPath(path);
-    painter.end();
-    QRegion region(QBitmap::fromImage(mask.createAlphaMask()));
-    region.translate(bounds.topLeft());
-    return region;
+// GDI's binary raster operations as truth tables: bit (P << 1 | D) of
+// (rop2 - 1) is the result for pen bit P and screen bit D.
+std::uint32_t ApplyRop2(int rop2, std::uint32_t pen, std::uint32_t screen) {
+    unsigned table = static_cast<unsigned>(rop2 - 1);
+    std::uint32_t result = 0;
+    if (table & 1u) result |= ~pen & ~screen;
+    if (table & 2u) result |= ~pen & screen;
+    if (table & 4u) result |= pen & ~screen;
+    if (table & 8u) result |= pen & screen;
+    return result;
 }
 
-// Draws a closed figure: brush inside, pen on the outline. Under operations
-// that are not idempotent the fill leaves out the outline's pixels, so each
-// pixel is changed exactly once, as GDI does.
-void DrawClosedFigure(DeviceContext& context, const QPainterPath& path) {
+// Draws a figure under an operation that is not idempotent (R2_NOT,
+// R2_XORPEN, ...): the figure is first drawn plainly into a scratch image,
+// where the pen simply covers the brush, and each covered pixel of the
+// target is then combined exactly once with its colour.
+template <typename Draw>
+void DrawOnceThroughScratch(DeviceContext& context, const QRectF& figureBounds, Draw draw) {
+    QImage& target = *context.image;
     QPainter& painter = context.painter;
+    int margin = painter.pen().width() + 2;
+    QRect bounds = figureBounds.toAlignedRect().adjusted(-margin, -margin, margin, margin) &
+                   target.rect();
+    if (bounds.isEmpty()) return;
+    QImage scratch(bounds.size(), QImage::Format_ARGB32);
+    if (scratch.isNull()) return;
+    scratch.fill(Qt::transparent);
+    QPainter scratchPainter(&scratch);
+    scratchPainter.setRenderHint(QPainter::Antialiasing, false);
+    scratchPainter.setBackgroundMode(painter.backgroundMode());
+    scratchPainter.setBackground(painter.background());
+    scratchPainter.translate(-bounds.topLeft());
+    scratchPainter.setPen(painter.pen());
+    scratchPainter.setBrush(painter.brush());
+    draw(scratchPainter);
+    scratchPainter.end();
+
+    QRegion area(bounds);
+    if (context.state.hasClip) area &= context.state.clip;
+    int rop2 = context.state.rop2;
+    for (const QRect& rect : area) {
+        for (int y = rect.top(); y <= rect.bottom(); ++y) {
+            auto* line = reinterpret_cast<QRgb*>(target.scanLine(y));
+            auto* source = reinterpret_cast<const QRgb*>(scratch.constScanLine(y - bounds.top()));
+            for (int x = rect.left(); x <= rect.right(); ++x) {
+                QRgb colour = source[x - bounds.left()];
+                if (qAlpha(colour) == 0) continue;
+                line[x] = 0xFF000000u | (ApplyRop2(rop2, colour, line[x]) & 0xFFFFFFu);
+            }
+        }
+    }
+}
+
+// Draws a closed figure: brush inside, pen on the outline.
+template <typename Draw>
+void DrawClosedFigure(DeviceContext& context, const QRectF& bounds, Draw draw) {
     bool hasPen = !context.cache.pen.IsNull();
     bool hasBrush = !context.cache.brushHollow;
-    if (!hasPen || !hasBrush || context.RopIsIdempotent()) {
-        painter.drawPath(path);
+    if (hasPen && hasBrush && !context.RopIsIdempotent() && context.image) {
+        DrawOnceThroughScratch(context, bounds, draw);
         return;
     }
-    QRegion outline = StrokePixels(path, painter.pen());
-    QRegion fillClip = QRegion(path.boundingRect().toAlignedRect().adjusted(-1, -1, 1, 1))
-                           .subtracted(outline);
-    if (context.state.hasClip) fillClip &= context.state.clip;
-    QPen pen = painter.pen();
-    painter.setPen(Qt::NoPen);
-    painter.setClipRegion(fillClip);
-    painter.drawPath(path);
-    painter.setPen(pen);
-    painter.setBrush(Qt::NoBrush);
-    context.cache.brushValid = false;
-    context.InvalidateClip();
-    context.PrepareTarget();
-    painter.drawPath(path);
+    draw(context.painter);
 }
 
-QPainterPath EllipsePath(const DeviceContext& context, const DeviceBox& box) {
-    QPainterPath path;
+QRectF EllipseRect(const DeviceContext& context, const DeviceBox& box) {
     qreal w = box.right - box.left - 1, h = box.bottom - box.top - 1;
-    if (context.cache.pen.width > 1) {
-        // A wide pen is centred on the ellipse through the edge pixels' centres.
-        path.addEllipse(QRectF(box.left + 0.5, box.top + 0.5, w, h));
-    } else {
-        // Aliased one-pixel outlines and fills sit on pixel coordinates.
-        path.addEllipse(QRectF(box.left, box.top, w, h));
-    }
-    return path;
+    // A wide pen is centred on the ellipse through the edge pixels' centres;
+    // aliased one-pixel outlines and fills sit on pixel coordinates.
+    qreal offset = context.cache.pen.width > 1 ? 0.5 : 0.0;
+    return QRectF(box.left + offset, box.top + offset, w, h);
 }
 
 }  // namespace
@@ -198,13 +210,8 @@ BOOL Ellipse(HDC dc, int left, int top, int right, int bottom) {
     DeviceBox box = MapBox(*context, left, top, right, bottom);
     if (box.IsEmpty()) return TRUE;
     if (!context->ApplyPen() || !context->ApplyBrush()) return TRUE;
-    QRectF bounds = EllipsePath(*context, box).boundingRect();
-    if (context->cache.pen.width == 1 &&
-        (context->cache.pen.IsNull() || context->cache.brushHollow || context->RopIsIdempotent())) {
-        context->painter.drawEllipse(bounds);  // the common case, without a path
-        return TRUE;
-    }
-    DrawClosedFigure(*context, EllipsePath(*context, box));
+    QRectF rect = EllipseRect(*context, box);
+    DrawClosedFigure(*context, rect, [&](QPainter& painter) { painter.drawEllipse(rect); });
     return TRUE;
 }
 
@@ -217,20 +224,16 @@ BOOL Polygon(HDC dc, const POINT* points, int count) {
         polygon.setPoint(i, p.x, p.y);
     }
     if (!context->ApplyPen() || !context->ApplyBrush()) return TRUE;
-    if (context->cache.pen.width == 1 &&
-        (context->cache.pen.IsNull() || context->cache.brushHollow || context->RopIsIdempotent())) {
-        context->painter.drawPolygon(polygon, Qt::OddEvenFill);  // ALTERNATE filling
-        return TRUE;
-    }
-    QPainterPath path;
-    path.setFillRule(Qt::OddEvenFill);
     if (context->cache.pen.width > 1) {
-        path.addPolygon(QPolygonF(polygon).translated(0.5, 0.5));
+        QPolygonF centred = QPolygonF(polygon).translated(0.5, 0.5);
+        DrawClosedFigure(*context, centred.boundingRect(), [&](QPainter& painter) {
+            painter.drawPolygon(centred, Qt::OddEvenFill);  // ALTERNATE filling
+        });
     } else {
-        path.addPolygon(QPolygonF(polygon));
+        DrawClosedFigure(*context, QRectF(polygon.boundingRect()), [&](QPainter& painter) {
+            painter.drawPolygon(polygon, Qt::OddEvenFill);
+        });
     }
-    path.closeSubpath();
-    DrawClosedFigure(*context, path);
     return TRUE;
 }
 
