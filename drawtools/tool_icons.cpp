@@ -89,8 +89,16 @@ int DrawToolIconInto(HDC dc, const RECT& item, int index) {
     SelectObject(dc, pen);
     SelectObject(dc, brush);
     bool known = index >= 0 && index < kToolCount;
-    if (known) kIconPainters[index](dc, FrameOf(item), item);
-    // Restoring puts the DC's own pen and brush back, so both can go.
+    if (known) {
+        // The polygon's tip and its handle sit on the item's right edge and
+        // would spill into whatever lies beside the item; the clip keeps
+        // every icon inside its own item. The DC keeps a copy of the region.
+        HRGN clip = CreateRectRgn(item.left, item.top, item.right, item.bottom);
+        SelectClipRgn(dc, clip);
+        DeleteObject(clip);
+        kIconPainters[index](dc, FrameOf(item), item);
+    }
+    // Restoring puts the DC's own pen, brush and clip back, so both can go.
     RestoreDC(dc, saved);
     DeleteObject(pen);
     DeleteObject(brush);
