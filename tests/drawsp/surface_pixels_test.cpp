@@ -187,7 +187,7 @@ TEST_F(SurfacePixelsTest, ObjectsDrawTheirKinds) {
         {"8;65280;1;5;255;1;0;8;2;2;37;2;", 20, 3, kWhite},           // temporary: one pixel thin
         {"8;65280;1;5;255;1;0;8;2;2;37;2;", 20, 2, kGreen},
         {"6;0;0;0;16711680;1;0;8;30;25;5;5;", 17, 15, kBlue},          // filled rectangle
-        {"4;255;0;0;0;0;0;8;20;15;10;5;", 10, 15, kRed},               // ellipse, left end
+        {"4;255;0;0;0;0;0;8;20;15;10;5;", 20, 10, kRed},               // ellipse, top
         {"3;255;0;0;65280;1;0;8;5;5;35;5;20;25;", 20, 10, kGreen},     // filled triangle
     };
     for (const Case& c : cases) {
