@@ -66,8 +66,10 @@ public:
         DrawFeedback();
     }
 
-    // The feedback stays on the screen until the host repaints.
+    // The feedback stays on the screen until the host repaints. Like every
+    // other operation of this family it waits for a surface.
     int Reset() override {
+        if (this->Surface() == nullptr) return 0;
         pointCount_ = 0;
         drawn_ = 0;
         return 0;

@@ -100,7 +100,10 @@ TEST_F(PolygonToolTest, FeedbackTurnsFromLineToPolygonAtTheSecondVertex) {
 
 TEST_F(PolygonToolTest, ResetEmptiesTheVerticesAndTheNextClickStartsAgain) {
     LeftClicks({0, 0, 10, 0, 10, 10});
+    polygon_->MouseMove(5, 5);
+    Calls();
     EXPECT_EQ(polygon_->Reset(), 0);
+    EXPECT_EQ(Calls(), "") << "the feedback is left to the next repaint";
     polygon_->Click(0, 0, 1);
     EXPECT_TRUE(figures_.empty()) << "nothing left to complete";
     polygon_->Click(50, 50, 0);

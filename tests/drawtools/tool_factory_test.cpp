@@ -79,8 +79,16 @@ TEST_F(ToolFactoryTest, AttachingAnotherOrNoSurfaceLetsTheOldOneGo) {
     EXPECT_EQ(second.references, 0);
 }
 
-// Without a surface every tool ignores all input, whatever state it was in.
+// Without a surface every tool ignores all input: once a surface is back,
+// each tool carries on exactly where it was before it lost its surface.
 TEST_F(ToolFactoryTest, ToolWithoutSurfaceIgnoresEverything) {
+    const char* const afterwards[] = {
+        "DrawLine(10,10,30,30,2)",                // still anchored at the third click
+        "DrawRectangle(10,10,30,30,2)",           // likewise
+        "DrawEllipse(10,10,20,20,2)",             // likewise
+        "DrawStringBox(30,30,x,2)",               // following; nothing was on the screen
+        "DrawPolygon(0,0,10,0,10,10,30,30,2)",    // three vertices, none added since
+    };
     RecordingSurface surface;
     for (int index = kLine; index <= kPolygon; ++index) {
         DrawTool* tool = Tool(index);
@@ -90,14 +98,20 @@ TEST_F(ToolFactoryTest, ToolWithoutSurfaceIgnoresEverything) {
         tool->Click(10, 0, 0);
         tool->Click(10, 10, 0);
         tool->Attach(nullptr, IgnoreObject);
+        EXPECT_EQ(surface.references, 0);
         tool->MouseMove(5, 5);
         tool->Click(20, 20, 0);
         tool->Click(20, 20, 1);
         tool->Redraw();
         tool->Finish();
-        EXPECT_EQ(tool->Reset(), 0);
+        surface.TakeCalls();
+        int objectsBefore = surface.liveObjects;
+        tool->Attach(&surface, IgnoreObject);
+        tool->MouseMove(30, 30);
+        EXPECT_EQ(surface.TakeCalls(), afterwards[index]) << tool->GetName();
+        EXPECT_EQ(surface.liveObjects, objectsBefore);
+        tool->Attach(nullptr, nullptr);
     }
-    surface.TakeCalls();
     EXPECT_EQ(surface.references, 0);
     EXPECT_EQ(surface.liveObjects, 0);
 }
