@@ -1,7 +1,8 @@
 // Renders two pictures for a look by eye (not a test): the five Tool box
 // icons at the size of a Tool box item, and a page of figures made by
 // clicking through the tools, drawn by the objects themselves on a ruled
-// sheet under the canvas mapping. Writes PPM files into the folder given.
+// sheet under the canvas mapping, and the feedback of two tools at work.
+// Writes PPM files into the folder given.
 #include <cstdio>
 #include <string>
 
@@ -102,6 +103,34 @@ bool RenderFigures(ZDrawSp* surface, ZLinklistCOM* tools, const std::string& pat
     return canvas.WritePpm(path);
 }
 
+// Feedback as the user sees it while working: the text tool's box over a
+// text just placed with it, and a polygon under way, both drawn inverted.
+bool RenderFeedback(ZDrawSp* surface, ZLinklistCOM* tools, const std::string& path) {
+    const int width = 432;
+    MemoryCanvas canvas;
+    if (!canvas.Open(width, 200)) return false;
+    DrawSheet(canvas);
+    canvas.UsePageMapping();
+    surface->SetDC(canvas.dc());
+    pageObjects->RemoveAll();
+    surface->SetAttributes(RGB(0, 0, 0), PS_SOLID, 0, RGB(180, 240, 180), 1, 42);
+    DrawTool* text = ToolAt(tools, 3);
+    text->SetText("Tarnwick notes, 42");
+    Clicks(text, {300, -400, 0});
+    // The repaint that follows a finished figure: sheet, objects, feedback.
+    DrawSheet(canvas);
+    static_cast<DrawObject*>(pageObjects->First())->Draw();
+    text->Redraw();
+    DrawTool* polygon = ToolAt(tools, 4);
+    Clicks(polygon, {1300, -300, 0, 2000, -500, 0});
+    polygon->MouseMove(1600, -2000);
+    polygon->MouseMove(1500, -1200);
+    polygon->Reset();
+    text->Reset();
+    surface->SetDC(nullptr);
+    return canvas.WritePpm(path);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -116,6 +145,7 @@ int main(int argc, char** argv) {
         factory->CreateTools(tools);
         bool ok = RenderIcons(factory, folder + "tool_icons.ppm");
         ok = RenderFigures(surface, tools, folder + "tool_figures.ppm") && ok;
+        ok = RenderFeedback(surface, tools, folder + "tool_feedback.ppm") && ok;
         result = ok ? 0 : 2;
     }
     for (ComponentInterface* component : {static_cast<ComponentInterface*>(tools),
