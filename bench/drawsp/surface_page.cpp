@@ -46,8 +46,16 @@ void ReleaseAll(std::vector<DrawObject*>& objects) {
 }
 
 void PaintPageBackground(ZDrawSp* surface) {
+    PaintSheet(surface);
+    PaintRuling(surface);
+}
+
+void PaintSheet(ZDrawSp* surface) {
     surface->SetAttributes(0x000000, PS_SOLID, 0, 0xE6FFFF, 1, 12);
     surface->DrawRectangle(0, 0, kPageWidth, kPageBottom, kModeKeepRop);
+}
+
+void PaintRuling(ZDrawSp* surface) {
     surface->SetAttributes(0xFFE6E6, PS_SOLID, 0, 0, 0, 12);
     for (int y = -40; y > kPageBottom; y -= 40) surface->DrawLine(2, y, 2157, y, kModeKeepRop);
     for (int x = 40; x < kPageWidth; x += 40) surface->DrawLine(x, -2, x, -2792, kModeKeepRop);

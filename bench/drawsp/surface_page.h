@@ -49,5 +49,8 @@ void ReleaseAll(std::vector<DrawObject*>& objects);
 // What the canvas paints under the objects: the sheet, 122 ruling lines and
 // the margin line, each through the surface with mode 0.
 void PaintPageBackground(ZDrawSp* surface);
+// Its two parts, to tell where the time goes.
+void PaintSheet(ZDrawSp* surface);
+void PaintRuling(ZDrawSp* surface);
 
 #endif
