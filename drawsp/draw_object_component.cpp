@@ -57,6 +57,7 @@ void DrawObjectComponent::SetKind(unsigned int kind) {
 // The caller asks for the size with a null buffer first, then passes a
 // buffer of that size with the same length.
 int DrawObjectComponent::Encode(char* buffer, int* length) {
+    if (length == nullptr) return 0;
     const int needed = ObjDataLength(figure_);
     if (needed < 0) return 0;
     if (buffer == nullptr || *length < needed) {

@@ -34,6 +34,7 @@ void Matrix3D::Transform(double* x, double* y, double* z) {
 // this <- other . this: the old transformation applies first, other after it.
 // Every new entry is computed before any is stored, so other may be this.
 ZMatrix3D* Matrix3D::Concatenate(ZMatrix3D* other) {
+    if (other == nullptr) return this;
     const double(&a)[3][4] = m_;
     const double(&b)[3][4] = static_cast<Matrix3D*>(other)->m_;
     double product[3][4];
