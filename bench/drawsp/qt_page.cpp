@@ -21,12 +21,22 @@ Qt::PenStyle ToPenStyle(int style) {
     }
 }
 
-// As with GDI, a pen keeps its dashes only at one pixel.
+// The pens the port layer makes, as a Win32 program gets them: a one-pixel
+// pen is cosmetic with flat ends and keeps its dashes; a wider pen is
+// geometric, solid, with round ends and joins.
 QPen MakePen(COLORREF colour, int penStyle, int penWidth) {
     const int pixels = PenPixels(penWidth);
-    QPen pen(ToColor(colour), pixels, pixels > 1 ? Qt::SolidLine : ToPenStyle(penStyle));
-    pen.setCapStyle(Qt::FlatCap);
-    pen.setJoinStyle(Qt::MiterJoin);
+    QPen pen(ToColor(colour));
+    if (pixels == 1) {
+        pen.setWidth(0);
+        pen.setStyle(ToPenStyle(penStyle));
+        pen.setCapStyle(Qt::FlatCap);
+        pen.setJoinStyle(Qt::MiterJoin);
+    } else {
+        pen.setWidth(pixels);
+        pen.setCapStyle(Qt::RoundCap);
+        pen.setJoinStyle(Qt::RoundJoin);
+    }
     return pen;
 }
 
