@@ -45,9 +45,8 @@ void ReportAgainstQt(benchmark::State& state, double surfaceSeconds, double qtSe
     state.counters["ratio"] = qtSeconds > 0 ? surfaceSeconds / qtSeconds : 0;
 }
 
-// N figures through DrawObject::Draw, then the same page with QPainter.
-void BM_PageOfFigures(benchmark::State& state) {
-    const std::vector<PageFigure> figures = MakePage(static_cast<int>(state.range(0)));
+// Draws the figures both ways, page after page, and reports the mean of each.
+void ComparePages(benchmark::State& state, const std::vector<PageFigure>& figures) {
     std::vector<DrawObject*> objects = library->MakeObjects(figures);
     CanvasDC canvas;
     library->surface()->SetDC(canvas.dc());
@@ -66,9 +65,29 @@ void BM_PageOfFigures(benchmark::State& state) {
     library->surface()->SetDC(nullptr);
     ReleaseAll(objects);
     ReportAgainstQt(state, surfaceSeconds, qtSeconds);
-    state.SetItemsProcessed(state.iterations() * state.range(0));
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(figures.size()));
+}
+
+// N figures of the usual mix through DrawObject::Draw, then with QPainter.
+void BM_PageOfFigures(benchmark::State& state) {
+    ComparePages(state, MakePage(static_cast<int>(state.range(0))));
 }
 BENCHMARK(BM_PageOfFigures)->Arg(100)->Arg(1000)->Arg(10000)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// 1 000 figures of one kind, to see which kind costs what.
+void BM_FiguresOfKind(benchmark::State& state) {
+    const int kind = static_cast<int>(state.range(0));
+    std::vector<PageFigure> figures;
+    for (unsigned seed = 1; figures.size() < 1000; ++seed) {
+        for (PageFigure& figure : MakePage(100, seed)) {
+            if (figure.kind == kind && figures.size() < 1000) figures.push_back(std::move(figure));
+        }
+    }
+    static const char* const kNames[] = {"", "lines", "", "polygons", "ellipses", "", "rectangles", "texts"};
+    state.SetLabel(kNames[kind]);
+    ComparePages(state, figures);
+}
+BENCHMARK(BM_FiguresOfKind)->Arg(1)->Arg(3)->Arg(4)->Arg(6)->Arg(7)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 // The sheet, ruling and margin alone (the goal: under 0.5 ms).
 void BM_PageBackground(benchmark::State& state) {
