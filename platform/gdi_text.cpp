@@ -45,6 +45,8 @@ constexpr int kDefaultCellHeight = 16;  // a height of 0 asks for the default si
 
 // The font of the DC at its current mapping; cached in the font object.
 const QFont& RealisedFont(const DeviceContext& context) {
+    static const QFont fallback(QStringLiteral("Liberation Sans"), 12);
+    if (!context.state.font->font) return fallback;  // a stock font that could not be made
     FontData& data = *context.state.font->font;
     int logical = data.height == 0 ? kDefaultCellHeight : std::abs(data.height);
     double scale = data.height == 0 ? 1.0 : std::fabs(context.transform.scaleY);

@@ -41,9 +41,9 @@ TEST(Shapes, LineToMovesTheCurrentPosition) {
 }
 
 TEST(Shapes, AxisAlignedSpanMatchesTheGeneralLinePath) {
-    // The one-pixel solid fast path must give the pixels a dashed-free wide
-    // line would not: compare against a diagonal-free line drawn pixel by
-    // pixel through LineTo of length one.
+    // Solid one-pixel axis-aligned lines take a span fast path; in every
+    // direction they must cover the pixels of the line's walk from its
+    // first point up to, but not including, its last.
     GdiCanvas fast(12, 12), slow(12, 12);
     const POINT ends[][2] = {{{1, 2}, {10, 2}}, {{10, 4}, {1, 4}}, {{3, 0}, {3, 11}}, {{8, 11}, {8, 0}}};
     for (const auto& line : ends) {
