@@ -30,22 +30,53 @@ void FillPixels(QPainter& painter, int x0, int y0, int x1, int y1, const QColor&
     painter.fillRect(QRect(x0, y0, x1 - x0 + 1, y1 - y0 + 1), colour);
 }
 
+std::uint32_t ApplyRop2(int rop2, std::uint32_t pen, std::uint32_t screen);
+
+// Writes a span of pixels straight into an image target, for the common
+// case of no clip or a rectangular one. False when the painter must do it.
+bool TryDirectSpan(DeviceContext& context, const QRect& span, COLORREF colour) {
+    if (!context.image) return false;
+    QRect area = span & context.image->rect();
+    if (context.state.hasClip) {
+        if (context.state.clip.rectCount() > 1) return false;
+        area &= context.state.clip.boundingRect();
+    }
+    if (area.isEmpty()) return true;
+    const std::uint32_t pen = 0xFF000000u | (GetRValue(colour) << 16) | (GetGValue(colour) << 8) |
+                              GetBValue(colour);
+    const int rop2 = context.state.rop2;
+    const qsizetype stride = context.image->bytesPerLine();
+    uchar* bits = context.image->bits();
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        auto* pixel = reinterpret_cast<std::uint32_t*>(bits + y * stride) + area.left();
+        auto* end = pixel + area.width();
+        if (rop2 == R2_COPYPEN) {
+            std::fill(pixel, end, pen);
+        } else {
+            for (; pixel != end; ++pixel) *pixel = 0xFF000000u | ApplyRop2(rop2, pen, *pixel);
+        }
+    }
+    return true;
+}
+
 // A one-pixel solid axis-aligned line as a filled span: the same pixels as
 // the general line path (last pixel left out) at a fraction of its cost.
 bool TryAxisAlignedSpan(DeviceContext& context, POINT from, POINT to) {
     if (!context.cache.pen.IsThinSolid()) return false;
-    QColor colour = ToQColor(context.cache.pen.colour);
+    QRect span;
     if (from.y == to.y) {
-        if (to.x > from.x) FillPixels(context.painter, from.x, from.y, to.x - 1, from.y, colour);
-        else FillPixels(context.painter, to.x + 1, from.y, from.x, from.y, colour);
-        return true;
+        span = to.x > from.x ? QRect(from.x, from.y, to.x - from.x, 1)
+                             : QRect(to.x + 1, from.y, from.x - to.x, 1);
+    } else if (from.x == to.x) {
+        span = to.y > from.y ? QRect(from.x, from.y, 1, to.y - from.y)
+                             : QRect(from.x, to.y + 1, 1, from.y - to.y);
+    } else {
+        return false;
     }
-    if (from.x == to.x) {
-        if (to.y > from.y) FillPixels(context.painter, from.x, from.y, from.x, to.y - 1, colour);
-        else FillPixels(context.painter, from.x, to.y + 1, from.x, from.y, colour);
-        return true;
+    if (!TryDirectSpan(context, span, context.cache.pen.colour)) {
+        context.painter.fillRect(span, ToQColor(context.cache.pen.colour));
     }
-    return false;
+    return true;
 }
 
 void DrawDeviceLine(DeviceContext& context, POINT from, POINT to) {
