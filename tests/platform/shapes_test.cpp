@@ -58,6 +58,17 @@ TEST(Shapes, AxisAlignedSpanMatchesTheGeneralLinePath) {
     EXPECT_EQ(fast.Picture(), slow.Picture());
 }
 
+TEST(Shapes, LinesReachingPastTheBitmapAreCutAtItsEdges) {
+    GdiCanvas canvas(6, 4);
+    HDC dc = canvas.dc();
+    SetROP2(dc, R2_NOT);
+    MoveToEx(dc, -50, 1, nullptr);
+    LineTo(dc, 70, 1);
+    MoveToEx(dc, 4, 90, nullptr);
+    LineTo(dc, 4, -90);
+    EXPECT_EQ(canvas.Picture(), Rows({"....#.", "####.#", "....#.", "....#."}));
+}
+
 TEST(Shapes, RectangleCoversLeftToRightMinusOne) {
     GdiCanvas canvas(6, 5);
     HDC dc = canvas.dc();
