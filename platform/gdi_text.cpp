@@ -7,8 +7,10 @@
 #include <QFontMetricsF>
 #include <QStringList>
 
+#include <array>
 #include <cmath>
 #include <cstring>
+#include <strings.h>
 #include <new>
 
 namespace tarnwick::gdi {
@@ -30,15 +32,45 @@ constexpr FaceSubstitute kFaceSubstitutes[] = {
     {"Courier New", "Liberation Mono"},
 };
 
+constexpr std::size_t kSubstituteCount = sizeof(kFaceSubstitutes) / sizeof(kFaceSubstitutes[0]);
+
+// Substitute names made once, so resolving a face shares them.
+const QString& SubstituteName(std::size_t index) {
+    static const auto names = [] {
+        std::array<QString, kSubstituteCount> made;
+        for (std::size_t i = 0; i < kSubstituteCount; ++i) made[i] = QString::fromLatin1(kFaceSubstitutes[i].used);
+        return made;
+    }();
+    return names[index];
+}
+
 QString ResolveFace(LPCSTR faceName) {
-    if (!faceName || !*faceName) return QStringLiteral("Liberation Sans");
-    QString asked = QString::fromUtf8(faceName);
-    for (const FaceSubstitute& substitute : kFaceSubstitutes) {
-        if (asked.compare(QLatin1String(substitute.asked), Qt::CaseInsensitive) == 0) {
-            return QString::fromLatin1(substitute.used);
-        }
+    if (!faceName || !*faceName) return SubstituteName(0);
+    for (std::size_t i = 0; i < kSubstituteCount; ++i) {
+        if (strcasecmp(faceName, kFaceSubstitutes[i].asked) == 0) return SubstituteName(i);
     }
-    return asked;
+    return QString::fromUtf8(faceName);
+}
+
+// The font realised last, shared by the next font object that asks for the
+// same face and size (text is drawn with a fresh font object each time).
+struct RealisedCache {
+    bool valid = false;
+    QString family;
+    int weight = 0;
+    bool italic = false, underline = false, strikeOut = false;
+    int deviceHeight = 0;
+    QFont font;
+
+    bool Matches(const FontData& data, int key) const {
+        return valid && deviceHeight == key && weight == data.weight && italic == data.italic &&
+               underline == data.underline && strikeOut == data.strikeOut && family == data.family;
+    }
+};
+
+RealisedCache& LastRealised() {
+    static RealisedCache cache;
+    return cache;
 }
 
 constexpr int kDefaultCellHeight = 16;  // a height of 0 asks for the default size
@@ -54,6 +86,12 @@ const QFont& RealisedFont(const DeviceContext& context) {
     if (device < 1) device = 1;
     int key = data.height < 0 ? -device : device;
     if (data.realisedDeviceHeight == key) return data.realised;
+    RealisedCache& cache = LastRealised();
+    if (cache.Matches(data, key)) {
+        data.realised = cache.font;
+        data.realisedDeviceHeight = key;
+        return data.realised;
+    }
 
     QFont font(data.family);
     font.setStyleStrategy(QFont::PreferMatch);
@@ -70,6 +108,7 @@ const QFont& RealisedFont(const DeviceContext& context) {
     }
     data.realised = font;
     data.realisedDeviceHeight = key;
+    cache = RealisedCache{true, data.family, data.weight, data.italic, data.underline, data.strikeOut, key, font};
     return data.realised;
 }
 
@@ -141,13 +180,15 @@ BOOL TextOutA(HDC dc, int x, int y, LPCSTR text, int length) {
     if (!PrepareText(*context)) return TRUE;
     QString string = Utf8Text(text, length);
     QFontMetricsF metrics(context->painter.font());
-    qreal advance = metrics.horizontalAdvance(string);
+    UINT horizontal = state.textAlign & TA_CENTER;  // TA_CENTER covers TA_RIGHT's bit
+    UINT vertical = state.textAlign & TA_BASELINE;  // TA_BASELINE covers TA_BOTTOM's bit
+    // Measuring costs a shaping pass: only when the alignment needs it.
+    bool measure = horizontal != TA_LEFT || updateCp;
+    qreal advance = measure ? metrics.horizontalAdvance(string) : 0;
     qreal deviceX = context->transform.DeviceX(x);
     qreal deviceY = context->transform.DeviceY(y);
-    UINT horizontal = state.textAlign & TA_CENTER;  // TA_CENTER covers TA_RIGHT's bit
     if (horizontal == TA_RIGHT) deviceX -= advance;
     else if (horizontal == TA_CENTER) deviceX -= advance / 2;
-    UINT vertical = state.textAlign & TA_BASELINE;  // TA_BASELINE covers TA_BOTTOM's bit
     if (vertical == TA_TOP) deviceY += metrics.ascent();
     else if (vertical == TA_BOTTOM) deviceY -= metrics.descent();
     DrawLineOfText(*context, string, QPointF(std::round(deviceX), std::round(deviceY)), metrics);
