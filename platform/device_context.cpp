@@ -4,12 +4,15 @@
 
 #include "qt_application.h"
 
+#include <algorithm>
 #include <cmath>
 #include <new>
 #include <utility>
 
 namespace tarnwick::gdi {
 namespace {
+
+constexpr double kMaxPenWidth = 32767.0;  // device pixels
 
 // How a raster operation reaches the painter. Pixel operations on the
 // Format_RGB32 target are exact bitwise operations, as with GDI.
@@ -217,8 +220,8 @@ DevicePen DeviceContext::CurrentDevicePen() const {
         return pen;
     }
     if (data.width > 0) {
-        long width = std::lround(data.width * std::fabs(transform.scaleX));
-        pen.width = width > 1 ? static_cast<int>(width) : 1;
+        double width = std::round(data.width * std::fabs(transform.scaleX));
+        pen.width = static_cast<int>(std::clamp(width, 1.0, kMaxPenWidth));
     }
     // As on Win32, only a one-pixel pen keeps its dashes.
     pen.style = pen.width > 1 ? PS_SOLID : data.style;

@@ -100,6 +100,11 @@ struct DeviceContext {
     // Painter pen/brush for the selected objects (composition and clip too).
     bool ApplyPen();
     bool ApplyBrush();
+    // True when the target's pixels can be written as 0xAARRGGBB words.
+    bool HasWordPixels() const {
+        return image && (image->format() == QImage::Format_RGB32 ||
+                         image->format() == QImage::Format_ARGB32_Premultiplied);
+    }
     // Composition for text and FillRect, which ignore the ROP.
     void ApplyCopyMode();
     void InvalidateClip() { cache.clipValid = false; }

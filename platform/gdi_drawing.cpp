@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <new>
 
 namespace tarnwick::gdi {
 namespace {
@@ -35,7 +34,7 @@ std::uint32_t ApplyRop2(int rop2, std::uint32_t pen, std::uint32_t screen);
 // Writes a span of pixels straight into an image target, for the common
 // case of no clip or a rectangular one. False when the painter must do it.
 bool TryDirectSpan(DeviceContext& context, const QRect& span, COLORREF colour) {
-    if (!context.image) return false;
+    if (!context.HasWordPixels()) return false;
     QRect area = span & context.image->rect();
     if (context.state.hasClip) {
         if (context.state.clip.rectCount() > 1) return false;
@@ -172,7 +171,7 @@ template <typename Draw>
 void DrawClosedFigure(DeviceContext& context, const QRectF& bounds, Draw draw) {
     bool hasPen = !context.cache.pen.IsNull();
     bool hasBrush = !context.cache.brushHollow;
-    if (hasPen && hasBrush && !context.RopIsIdempotent() && context.image) {
+    if (hasPen && hasBrush && !context.RopIsIdempotent() && context.HasWordPixels()) {
         DrawOnceThroughScratch(context, bounds, draw);
         return;
     }

@@ -7,6 +7,7 @@
 #include <QFontMetricsF>
 #include <QStringList>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstring>
@@ -82,8 +83,8 @@ const QFont& RealisedFont(const DeviceContext& context) {
     FontData& data = *context.state.font->font;
     int logical = data.height == 0 ? kDefaultCellHeight : std::abs(data.height);
     double scale = data.height == 0 ? 1.0 : std::fabs(context.transform.scaleY);
-    int device = static_cast<int>(std::lround(logical * scale));
-    if (device < 1) device = 1;
+    constexpr double kMaxPixelSize = 16384.0;
+    int device = static_cast<int>(std::clamp(std::round(logical * scale), 1.0, kMaxPixelSize));
     int key = data.height < 0 ? -device : device;
     if (data.realisedDeviceHeight == key) return data.realised;
     RealisedCache& cache = LastRealised();

@@ -9,7 +9,17 @@
 namespace tarnwick::gdi {
 namespace {
 
-LONG RoundToLong(double value) { return static_cast<LONG>(std::floor(value + 0.5)); }
+// Device coordinates stay within GDI's 28-bit range, so that sizes computed
+// from them cannot overflow; logical results stay within 32 bits.
+constexpr double kDeviceLimit = 134217727.0;
+constexpr double kLogicalLimit = 2147483647.0;
+
+LONG RoundClamped(double value, double limit) {
+    double rounded = std::floor(value + 0.5);
+    if (!(rounded > -limit)) return static_cast<LONG>(-limit);  // also NaN
+    if (rounded > limit) return static_cast<LONG>(limit);
+    return static_cast<LONG>(rounded);
+}
 
 // Logical units per inch of the fixed mapping modes (y grows upwards in all).
 struct FixedMode {
@@ -36,22 +46,23 @@ bool Mapping::operator==(const Mapping& other) const {
 
 POINT Transform::ToDevice(LONG x, LONG y) const {
     if (identityScale) {
-        return {static_cast<LONG>(x - windowOrgX + viewportOrgX),
-                static_cast<LONG>(y - windowOrgY + viewportOrgY)};
+        return {RoundClamped(static_cast<double>(x - windowOrgX + viewportOrgX), kDeviceLimit),
+                RoundClamped(static_cast<double>(y - windowOrgY + viewportOrgY), kDeviceLimit)};
     }
-    double dx = static_cast<double>((x - windowOrgX) * viewportExtX) / windowExtX + viewportOrgX;
-    double dy = static_cast<double>((y - windowOrgY) * viewportExtY) / windowExtY + viewportOrgY;
-    return {RoundToLong(dx), RoundToLong(dy)};
+    // In doubles: the products of 32-bit values can exceed 64-bit integers.
+    double dx = static_cast<double>(x - windowOrgX) * viewportExtX / windowExtX + viewportOrgX;
+    double dy = static_cast<double>(y - windowOrgY) * viewportExtY / windowExtY + viewportOrgY;
+    return {RoundClamped(dx, kDeviceLimit), RoundClamped(dy, kDeviceLimit)};
 }
 
 POINT Transform::ToLogical(LONG x, LONG y) const {
     if (identityScale) {
-        return {static_cast<LONG>(x - viewportOrgX + windowOrgX),
-                static_cast<LONG>(y - viewportOrgY + windowOrgY)};
+        return {RoundClamped(static_cast<double>(x - viewportOrgX + windowOrgX), kLogicalLimit),
+                RoundClamped(static_cast<double>(y - viewportOrgY + windowOrgY), kLogicalLimit)};
     }
-    double lx = static_cast<double>((x - viewportOrgX) * windowExtX) / viewportExtX + windowOrgX;
-    double ly = static_cast<double>((y - viewportOrgY) * windowExtY) / viewportExtY + windowOrgY;
-    return {RoundToLong(lx), RoundToLong(ly)};
+    double lx = static_cast<double>(x - viewportOrgX) * windowExtX / viewportExtX + windowOrgX;
+    double ly = static_cast<double>(y - viewportOrgY) * windowExtY / viewportExtY + windowOrgY;
+    return {RoundClamped(lx, kLogicalLimit), RoundClamped(ly, kLogicalLimit)};
 }
 
 double Transform::DeviceX(double x) const { return (x - windowOrgX) * scaleX + viewportOrgX; }

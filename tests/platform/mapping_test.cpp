@@ -126,3 +126,28 @@ TEST(Mapping, ShapesAreNormalisedInDeviceSpaceUnderAFlippedMapping) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Mapping, ExtremeCoordinatesAreHandledWithoutOverflow) {
+    GdiCanvas canvas(6, 4);
+    HDC dc = canvas.dc();
+    SetMapMode(dc, MM_ANISOTROPIC);
+    SetWindowExtEx(dc, 1, 1, nullptr);
+    SetViewportExtEx(dc, 2147483647, 2147483647, nullptr);
+    SetWindowOrgEx(dc, -2147483647, 0, nullptr);
+    POINT far = {2147483647, -2147483647};
+    EXPECT_TRUE(LPtoDP(dc, &far, 1));
+    EXPECT_GT(far.x, 0);
+    EXPECT_LT(far.y, 0);
+    HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(BLACK_BRUSH));
+    EXPECT_TRUE(Rectangle(dc, -2147483647, -2147483647, 2147483647, 2147483647));
+    SelectObject(dc, oldBrush);
+    SetMapMode(dc, MM_TEXT);
+    SetWindowOrgEx(dc, 0, 0, nullptr);
+    MoveToEx(dc, -2147483647, 1, nullptr);
+    LineTo(dc, 2147483647, 1);
+    EXPECT_EQ(canvas.DevicePixel(3, 1), kBlack);
+}
+
+}  // namespace
