@@ -16,7 +16,9 @@ protected:
 
     void TearDown() override {
         LoadedLibrary* record = loader_.FindLibrary("ZUtilitiesCOM.DLL");
-        if (record != nullptr) EXPECT_EQ(record->ReferenceCount(), 1u) << "a component was not released";
+        if (record != nullptr) {
+            EXPECT_EQ(record->ReferenceCount(), 1u) << "a component was not released";
+        }
         loader_.UnloadAll(0);
     }
 
