@@ -222,6 +222,8 @@ WINAPI_EXPORT HMODULE LoadLibraryA(LPCSTR fileName);
 WINAPI_EXPORT FARPROC GetProcAddress(HMODULE module, LPCSTR procName);
 WINAPI_EXPORT BOOL FreeLibrary(HMODULE module);
 WINAPI_EXPORT HANDLE GetCurrentProcess();
+// GR_GDIOBJECTS: live pens, brushes, fonts, regions, bitmaps and DCs made
+// and not yet freed (stock objects are not counted).
 WINAPI_EXPORT DWORD GetGuiResources(HANDLE process, DWORD flags);
 
 // ---- device contexts ---------------------------------------------------------
@@ -243,6 +245,9 @@ WINAPI_EXPORT HFONT CreateFontA(int height, int width, int escapement, int orien
 WINAPI_EXPORT HRGN CreateRectRgn(int left, int top, int right, int bottom);
 WINAPI_EXPORT HGDIOBJ GetStockObject(int index);
 WINAPI_EXPORT HGDIOBJ SelectObject(HDC dc, HGDIOBJ object);
+// Deleting an object that a DC still holds (selected, or kept by SaveDC)
+// succeeds, but the object lives on until the last DC lets go of it; its
+// handle is refused from then on. Deleting a stock object does nothing.
 WINAPI_EXPORT BOOL DeleteObject(HGDIOBJ object);
 WINAPI_EXPORT int SelectClipRgn(HDC dc, HRGN region);
 
