@@ -162,6 +162,52 @@ TEST(Text, DrawTextCentresInsideItsRectangleAndClips) {
     DeleteObject(font);
 }
 
+TEST(Text, HorizontalAlignmentPlacesTheReferencePoint) {
+    struct Case {
+        const char* name;
+        UINT align;
+        double expectedCentre;  // of the ink, relative to the reference x
+        double halfWidths;      // how many half ink widths away from it
+    };
+    const Case cases[] = {
+        {"left: ink starts at x", TA_LEFT | TA_TOP, 0, 1},
+        {"centre: ink centred on x", TA_CENTER | TA_TOP, 0, 0},
+        {"right: ink ends at x", TA_RIGHT | TA_TOP, 0, -1},
+    };
+    for (const Case& c : cases) {
+        GdiCanvas canvas(200, 40);
+        HDC dc = canvas.dc();
+        HFONT font = Arial(-20);
+        HGDIOBJ old = SelectObject(dc, font);
+        SetBkMode(dc, TRANSPARENT);
+        SetTextAlign(dc, c.align);
+        TextOutA(dc, 100, 5, "HHHH", 4);
+        InkBox ink = FindInk(canvas);
+        SelectObject(dc, old);
+        DeleteObject(font);
+        double centre = (ink.left + ink.right + 1) / 2.0;
+        double halfWidth = (ink.right + 1 - ink.left) / 2.0;
+        EXPECT_NEAR(centre - 100, c.expectedCentre + c.halfWidths * halfWidth, 3) << c.name;
+    }
+}
+
+TEST(Text, DrawTextWithoutSingleLineBreaksAtNewlines) {
+    GdiCanvas canvas(4, 4);
+    HDC dc = canvas.dc();
+    HFONT font = Arial(-20);
+    HGDIOBJ old = SelectObject(dc, font);
+    RECT one = {0, 0, 0, 0}, two = {0, 0, 0, 0}, joined = {0, 0, 0, 0};
+    int oneHeight = DrawTextA(dc, "long line", -1, &one, DT_CALCRECT);
+    int twoHeight = DrawTextA(dc, "long line\r\nx", -1, &two, DT_CALCRECT);
+    DrawTextA(dc, "long line\nx", -1, &joined, DT_CALCRECT | DT_SINGLELINE);
+    SelectObject(dc, old);
+    DeleteObject(font);
+    EXPECT_EQ(oneHeight, one.bottom);
+    EXPECT_EQ(twoHeight, 2 * oneHeight);
+    EXPECT_EQ(two.right, one.right);  // the widest line
+    EXPECT_EQ(joined.bottom, one.bottom);
+}
+
 TEST(Text, Utf8TextIsDrawn) {
     GdiCanvas canvas(60, 30);
     HDC dc = canvas.dc();
