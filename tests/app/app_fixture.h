@@ -13,7 +13,7 @@
 #include "temp_folder.h"
 
 // One figure as a tool would finish it.
-struct FigureSpec {
+struct FigureRecipe {
     int kind;
     std::vector<POINT> points;
     const char* text;  // kind 7 only; null for none
@@ -46,19 +46,19 @@ protected:
         ASSERT_EQ(app.Initialize(), 1);
     }
 
-    DrawObject* Make(const FigureSpec& spec) {
+    DrawObject* Make(const FigureRecipe& recipe) {
         DrawObject* object = app.surface->CreateObject();
-        object->SetAttributes(spec.colour, spec.penStyle, spec.penWidth, spec.fillColour,
-                              spec.fillOn, spec.fontHeight);
-        for (const POINT& point : spec.points) object->AddPoint(point.x, point.y);
-        object->SetKind(static_cast<unsigned>(spec.kind));
-        if (spec.text != nullptr) object->SetText(spec.text);
+        object->SetAttributes(recipe.colour, recipe.penStyle, recipe.penWidth, recipe.fillColour,
+                              recipe.fillOn, recipe.fontHeight);
+        for (const POINT& point : recipe.points) object->AddPoint(point.x, point.y);
+        object->SetKind(static_cast<unsigned>(recipe.kind));
+        if (recipe.text != nullptr) object->SetText(recipe.text);
         return object;
     }
 
     // Hands a figure to the host as a finishing tool does; returns its objData.
-    std::string Finish(const FigureSpec& spec) {
-        DrawObject* object = Make(spec);
+    std::string Finish(const FigureRecipe& recipe) {
+        DrawObject* object = Make(recipe);
         ObjectFinished(object);
         std::string encoded = EncodeText(object);
         object->Release();

@@ -9,7 +9,7 @@
 namespace {
 
 // One figure of every kind, with texts that break naive SQL quoting.
-const std::vector<FigureSpec> kEveryKind = {
+const std::vector<FigureRecipe> kEveryKind = {
     {1, {{120, -340}, {560, -780}}, nullptr},                            // line
     {3, {{10, -10}, {200, -40}, {90, -300}, {5, -250}}, nullptr},        // polygon
     {4, {{300, -300}, {80, -40}}, nullptr, 0, PS_DASH, 1, 0xFFFFFF, 1},  // filled ellipse
@@ -28,7 +28,7 @@ class PageStoreTest : public AppTest {};
 TEST_F(PageStoreTest, EveryKindComesBackIdenticalInDrawnOrder) {
     app.currentPage = 7;
     std::vector<std::string> drawn;
-    for (const FigureSpec& spec : kEveryKind) drawn.push_back(Finish(spec));
+    for (const FigureRecipe& recipe : kEveryKind) drawn.push_back(Finish(recipe));
     EXPECT_EQ(ListTexts(), drawn);  // the live list, before any reload
     app.currentPage = 8;
     Finish({1, {{1, 1}, {2, 2}}, nullptr});  // another page
@@ -43,7 +43,7 @@ TEST_F(PageStoreTest, EveryKindComesBackIdenticalInDrawnOrder) {
 TEST_F(PageStoreTest, AnotherProcessSeesEveryFigureAsStored) {
     app.currentPage = 3;
     std::vector<std::string> drawn;
-    for (const FigureSpec& spec : kEveryKind) drawn.push_back(Finish(spec));
+    for (const FigureRecipe& recipe : kEveryKind) drawn.push_back(Finish(recipe));
 
     // The sqlite3 program, with the store still open.
     std::unique_ptr<FILE, int (*)(FILE*)> reader(
@@ -55,7 +55,7 @@ TEST_F(PageStoreTest, AnotherProcessSeesEveryFigureAsStored) {
     char line[128] = "";
     ASSERT_NE(fgets(line, sizeof(line), reader.get()), nullptr);
     int kindSum = 0;
-    for (const FigureSpec& spec : kEveryKind) kindSum += spec.kind;
+    for (const FigureRecipe& recipe : kEveryKind) kindSum += recipe.kind;
     EXPECT_EQ(std::string(line), std::to_string(drawn.size()) + "|" + std::to_string(kindSum) + "\n");
 
     // Byte for byte, through a connection of this test's own.
