@@ -51,18 +51,11 @@ const RopEntry& RopFor(int rop2) {
     return kRopTable[rop2 - 1];
 }
 
-// Win32's cosmetic dash patterns, in pixels: on, off, on, off...
-const QList<qreal>& DashPattern(int style) {
-    static const QList<qreal> dash{18, 6};
-    static const QList<qreal> dot{3, 3};
-    static const QList<qreal> dashDot{9, 6, 3, 6};
-    static const QList<qreal> dashDotDot{9, 3, 3, 3, 3, 3};
-    switch (style) {
-        case PS_DOT: return dot;
-        case PS_DASHDOT: return dashDot;
-        case PS_DASHDOTDOT: return dashDotDot;
-        default: return dash;
-    }
+QList<qreal> QtDashPattern(int style) {
+    const DashPattern dashes = CosmeticDashes(style);
+    QList<qreal> pattern;
+    for (int i = 0; i < dashes.count; ++i) pattern.append(dashes.lengths[i]);
+    return pattern;
 }
 
 QPen MakeQPen(const DevicePen& pen) {
@@ -72,7 +65,7 @@ QPen MakeQPen(const DevicePen& pen) {
         made.setWidth(0);  // cosmetic: one pixel whatever the transform
         made.setCapStyle(Qt::FlatCap);  // the last pixel of a line is not drawn
         made.setJoinStyle(Qt::MiterJoin);
-        if (pen.style != PS_SOLID) made.setDashPattern(DashPattern(pen.style));
+        if (pen.style != PS_SOLID) made.setDashPattern(QtDashPattern(pen.style));
     } else {
         // Wider pens are geometric: round ends and joins, always solid.
         made.setWidth(pen.width);
@@ -135,6 +128,29 @@ bool InsideClip(const DeviceContext& context, POINT p) {
 }
 
 }  // namespace
+
+DashPattern CosmeticDashes(int style) {
+    static constexpr int kDash[] = {18, 6};
+    static constexpr int kDot[] = {3, 3};
+    static constexpr int kDashDot[] = {9, 6, 3, 6};
+    static constexpr int kDashDotDot[] = {9, 3, 3, 3, 3, 3};
+    switch (style) {
+        case PS_DOT: return {kDot, 2};
+        case PS_DASHDOT: return {kDashDot, 4};
+        case PS_DASHDOTDOT: return {kDashDotDot, 6};
+        default: return {kDash, 2};
+    }
+}
+
+bool DashPattern::IsOn(long long position) const {
+    int period = 0;
+    for (int i = 0; i < count; ++i) period += lengths[i];
+    long long offset = position % period;
+    for (int i = 0;; ++i) {
+        if (offset < lengths[i]) return i % 2 == 0;
+        offset -= lengths[i];
+    }
+}
 
 QColor ToQColor(COLORREF colour) {
     return QColor(GetRValue(colour), GetGValue(colour), GetBValue(colour));

@@ -58,6 +58,17 @@ struct DevicePen {
     }
 };
 
+// Win32's cosmetic dash pattern of a one-pixel pen style, in pixels: on,
+// off, on, off... (PS_DASH for any style that is not a dot style).
+struct DashPattern {
+    const int* lengths;
+    int count;
+
+    // Whether the pixel at this distance from the pattern's start is drawn.
+    bool IsOn(long long position) const;
+};
+DashPattern CosmeticDashes(int style);
+
 struct PainterCache {
     bool penValid = false;
     DevicePen pen;

@@ -2,6 +2,7 @@
 // device pixels with GDI's pixel rules: a line leaves out its last pixel, and
 // a box (l, t, r, b) covers the pixels l..r-1 and t..b-1 after mapping.
 #include "device_context.h"
+#include "ellipse_raster.h"
 
 #include <QPolygon>
 
@@ -178,6 +179,157 @@ void DrawClosedFigure(DeviceContext& context, const QRectF& bounds, Draw draw) {
     draw(context.painter);
 }
 
+// One row's run of pixels x0..x1 through the fastest path that keeps the
+// raster operation and the clip.
+void FillSpan(DeviceContext& context, int x0, int x1, int y, COLORREF colour) {
+    if (x1 < x0) return;
+    QRect span(x0, y, x1 - x0 + 1, 1);
+    if (!TryDirectSpan(context, span, colour)) context.painter.fillRect(span, ToQColor(colour));
+}
+
+// Paints a dashed outline run by run in the order of the path, so that the
+// pattern runs on along the curve; gaps take the background colour when the
+// background mode is opaque.
+class DashedOutline {
+public:
+    DashedOutline(DeviceContext& context, const QRect& visible)
+        : context_(context), visible_(visible), dashes_(CosmeticDashes(context.cache.pen.style)),
+          opaque_(context.state.bkMode == OPAQUE),
+          background_(context.RopColour(context.state.bkColour)) {}
+
+    // The pixels x0..x1 of row y, walked rightwards or leftwards. Only the
+    // visible ones are painted; the rest just move the pattern on.
+    void Run(int y, int x0, int x1, bool rightwards) {
+        if (x1 < x0) return;
+        const long long length = static_cast<long long>(x1) - x0 + 1;
+        if (y >= visible_.top() && y <= visible_.bottom()) {
+            const int from = std::max(x0, visible_.left()), to = std::min(x1, visible_.right());
+            for (int x = from; x <= to;) {
+                // Pixels x.. that share the dash state of x, in walking order.
+                const bool on = dashes_.IsOn(PositionOf(x, x0, x1, rightwards));
+                int end = x;
+                while (end < to && dashes_.IsOn(PositionOf(end + 1, x0, x1, rightwards)) == on) ++end;
+                if (on) FillSpan(context_, x, end, y, context_.cache.pen.colour);
+                else if (opaque_) FillSpan(context_, x, end, y, background_);
+                x = end + 1;
+            }
+        }
+        position_ += length;
+    }
+
+private:
+    long long PositionOf(int x, int x0, int x1, bool rightwards) const {
+        return position_ + (rightwards ? static_cast<long long>(x) - x0 : static_cast<long long>(x1) - x);
+    }
+
+    DeviceContext& context_;
+    QRect visible_;
+    DashPattern dashes_;
+    bool opaque_;
+    COLORREF background_;
+    long long position_ = 0;
+};
+
+// Clockwise from the top centre: the right half of each row from the top
+// down, then the left half from the bottom up. Upper rows are walked
+// outwards going down and inwards going up; lower rows the other way.
+void DrawDashedEllipse(DeviceContext& context, const DeviceBox& box, const QRect& visible) {
+    EllipseRaster raster(box.left, box.top, box.right, box.bottom);
+    DashedOutline outline(context, visible);
+    const int middle = box.left + (box.right - box.left) / 2;  // first column of the right half
+    auto upper = [&](int y) { return 2 * y <= box.top + box.bottom - 1; };
+    for (int y = box.top; y < box.bottom; ++y) {
+        const EllipseRow row = raster.Row(y);
+        const int from = row.HasInterior() ? row.interiorRight + 1 : std::max(row.left, middle);
+        outline.Run(y, from, row.right, upper(y));
+        if (row.HasInterior() && !context.cache.brushHollow && y >= visible.top() && y <= visible.bottom())
+            FillSpan(context, row.interiorLeft, row.interiorRight, y, context.cache.brushColour);
+    }
+    for (int y = box.bottom - 1; y >= box.top; --y) {
+        const EllipseRow row = raster.Row(y);
+        const int to = row.HasInterior() ? row.interiorLeft - 1 : std::min(row.right, middle - 1);
+        outline.Run(y, row.left, to, upper(y));
+    }
+}
+
+// A solid one-pixel outline around the brush, or, without a pen, the brush
+// alone.
+void DrawThinEllipse(DeviceContext& context, const DeviceBox& box, const QRect& visible) {
+    const DevicePen& pen = context.cache.pen;
+    const bool hasBrush = !context.cache.brushHollow;
+    const COLORREF brush = context.cache.brushColour;
+    EllipseRaster raster(box.left, box.top, box.right, box.bottom);
+    const int lastRow = std::min(box.bottom - 1, visible.bottom());
+    for (int y = std::max(box.top, visible.top()); y <= lastRow; ++y) {
+        const EllipseRow row = raster.Row(y);
+        if (pen.IsNull()) {
+            FillSpan(context, row.left, row.right, y, brush);
+        } else if (!row.HasInterior()) {
+            FillSpan(context, row.left, row.right, y, pen.colour);
+        } else {
+            FillSpan(context, row.left, row.interiorLeft - 1, y, pen.colour);
+            if (hasBrush) FillSpan(context, row.interiorLeft, row.interiorRight, y, brush);
+            FillSpan(context, row.interiorRight + 1, row.right, y, pen.colour);
+        }
+    }
+}
+
+// A wide pen is centred on the thin outline as on a rectangle's edge:
+// floor(w/2) pixels outside it, the rest inside. It covers the figure of
+// the box grown by that much less the figure of the box w pixels smaller
+// still, which the brush fills.
+void DrawWideEllipse(DeviceContext& context, const DeviceBox& box, const QRect& visible) {
+    const int width = context.cache.pen.width, outside = width / 2;
+    const DeviceBox outer{box.left - outside, box.top - outside, box.right + outside, box.bottom + outside};
+    const DeviceBox inner{outer.left + width, outer.top + width, outer.right - width, outer.bottom - width};
+    EllipseRaster outerRaster(outer.left, outer.top, outer.right, outer.bottom);
+    EllipseRaster innerRaster(inner.left, inner.top, std::max(inner.right, inner.left + 1),
+                              std::max(inner.bottom, inner.top + 1));
+    const COLORREF pen = context.cache.pen.colour;
+    const int lastRow = std::min(outer.bottom - 1, visible.bottom());
+    for (int y = std::max(outer.top, visible.top()); y <= lastRow; ++y) {
+        const EllipseRow row = outerRaster.Row(y);
+        if (inner.IsEmpty() || y < inner.top || y >= inner.bottom) {
+            FillSpan(context, row.left, row.right, y, pen);
+            continue;
+        }
+        const EllipseRow hole = innerRaster.Row(y);
+        const int holeLeft = std::max(hole.left, row.left), holeRight = std::min(hole.right, row.right);
+        FillSpan(context, row.left, holeLeft - 1, y, pen);
+        if (!context.cache.brushHollow) FillSpan(context, holeLeft, holeRight, y, context.cache.brushColour);
+        FillSpan(context, holeRight + 1, row.right, y, pen);
+    }
+}
+
+// An ellipse on an image target, painted row by row from its exact pixels
+// (see ellipse_raster.h): pen and brush never overlap, so operations such
+// as R2_NOT change each pixel once. A printer gets Qt's curve at its own
+// resolution instead, and so does a dashed figure too tall to walk whole.
+bool TryRasterEllipse(DeviceContext& context, DeviceBox box) {
+    constexpr int kMaxDashedHeight = 1 << 16;
+    if (!context.image) return false;
+    const DevicePen& pen = context.cache.pen;
+    const bool dashed = !pen.IsNull() && pen.style != PS_SOLID;
+    if (dashed && box.bottom - box.top > kMaxDashedHeight) return false;
+    if (pen.IsNull()) {
+        // Without a pen the filled area is one pixel smaller, as on Win32.
+        box.right -= 1;
+        box.bottom -= 1;
+        if (context.cache.brushHollow || box.IsEmpty()) return true;
+    }
+    // Only the rows that can reach the target are painted.
+    QRect visible = context.image->rect();
+    if (context.state.hasClip) visible &= context.state.clip.boundingRect();
+    if (dashed) {
+        DrawDashedEllipse(context, box, visible);
+    } else if (pen.width > 1) {
+        DrawWideEllipse(context, box, visible);
+    } else {
+        DrawThinEllipse(context, box, visible);
+    }
+    return true;
+}
+
 QRectF EllipseRect(const DeviceContext& context, const DeviceBox& box) {
     qreal w = box.right - box.left - 1, h = box.bottom - box.top - 1;
     // A wide pen is centred on the ellipse through the edge pixels' centres;
@@ -240,6 +392,7 @@ BOOL Ellipse(HDC dc, int left, int top, int right, int bottom) {
     DeviceBox box = MapBox(*context, left, top, right, bottom);
     if (box.IsEmpty()) return TRUE;
     if (!context->ApplyPen() || !context->ApplyBrush()) return TRUE;
+    if (TryRasterEllipse(*context, box)) return TRUE;
     QRectF rect = EllipseRect(*context, box);
     DrawClosedFigure(*context, rect, [&](QPainter& painter) { painter.drawEllipse(rect); });
     return TRUE;

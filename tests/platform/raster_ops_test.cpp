@@ -45,6 +45,8 @@ const PenCase kPens[] = {
     {"thin filled", PS_SOLID, 1, true},
     {"wide filled", PS_SOLID, 5, true},
     {"wide hollow", PS_SOLID, 4, false},
+    {"odd wide filled", PS_SOLID, 3, true},
+    {"even wide hollow", PS_SOLID, 6, false},
     {"dashed filled", PS_DASH, 0, true},
     {"dotted hollow", PS_DOT, 1, false},
     {"no pen filled", PS_NULL, 0, true},
@@ -102,6 +104,41 @@ TEST(RasterOps, NotInvertsEveryPixelOfTheFigureOnce) {
             runs += black && !before;
         }
         EXPECT_LE(runs, 1) << "row " << y << "\n" << canvas.Picture();
+    }
+}
+
+TEST(RasterOps, NotInvertsExactlyThePixelsAnEllipseCovers) {
+    // Pen, dash gaps and brush each invert their own pixels once: the same
+    // pixels that a black drawing covers. A second drawing restores them.
+    const RECT boxes[] = {
+        {10, 10, 30, 20},  // flat
+        {3, 10, 23, 13},   // three rows
+        {18, 2, 21, 28},   // three columns
+        {5, 5, 6, 6},      // one pixel
+        {2, 2, 38, 28},    // large
+    };
+    const PenCase pens[] = {
+        {"thin", PS_SOLID, 1, true},      {"thin hollow", PS_SOLID, 1, false},
+        {"dotted", PS_DOT, 1, true},      {"dash-dot hollow", PS_DASHDOT, 1, false},
+        {"wide", PS_SOLID, 3, true},      {"wider hollow", PS_SOLID, 6, false},
+        {"no pen", PS_NULL, 1, true},
+    };
+    for (const RECT& box : boxes) {
+        for (const PenCase& pen : pens) {
+            auto brush = [&](COLORREF colour) {
+                return pen.filled ? CreateSolidBrush(colour) : static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
+            };
+            GdiCanvas plain(40, 30), inverted(40, 30);
+            PenAndBrush plainTools(plain.dc(), CreatePen(pen.style, pen.width, kBlack), brush(kBlack));
+            SetBkColor(plain.dc(), kBlack);
+            Ellipse(plain.dc(), box.left, box.top, box.right, box.bottom);
+            PenAndBrush tools(inverted.dc(), CreatePen(pen.style, pen.width, kBlue), brush(kRed));
+            SetROP2(inverted.dc(), R2_NOT);
+            Ellipse(inverted.dc(), box.left, box.top, box.right, box.bottom);
+            EXPECT_EQ(inverted.Picture(), plain.Picture()) << pen.name << ", box x " << box.left;
+            Ellipse(inverted.dc(), box.left, box.top, box.right, box.bottom);
+            EXPECT_EQ(inverted.Count(kWhite), 40 * 30) << pen.name << ", box x " << box.left;
+        }
     }
 }
 
