@@ -6,6 +6,7 @@
 #include <string>
 
 #include "component_loader.h"
+#include "memory_canvas.h"
 #include "zdrawsp.h"
 
 namespace {
@@ -35,20 +36,6 @@ const char* const kFigures[] = {
     "7;0;0;10;0;0;0;70;220;-1500;Memo; wall 2.40 m;",            // text with a ";"
 };
 
-bool WritePpm(const char* path, HDC dc, int width, int height) {
-    FILE* file = std::fopen(path, "wb");
-    if (file == nullptr) return false;
-    std::fprintf(file, "P6\n%d %d\n255\n", width, height);
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            COLORREF c = GetPixel(dc, x, y);
-            const unsigned char rgb[3] = {GetRValue(c), GetGValue(c), GetBValue(c)};
-            std::fwrite(rgb, 1, 3, file);
-        }
-    }
-    return std::fclose(file) == 0;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -63,14 +50,14 @@ int main(int argc, char** argv) {
     auto* surface = static_cast<ZDrawSp*>(loader.CreateComponent("ZDrawSp.DLL", "ZDrawSp", 100));
     if (surface == nullptr) return 1;
 
-    HDC dc = CreateCompatibleDC(nullptr);
-    HBITMAP bitmap = CreateCompatibleBitmap(dc, width, height);
-    HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
-    SetMapMode(dc, MM_ANISOTROPIC);
-    SetWindowExtEx(dc, kPageWidth, -kPageWidth, nullptr);
-    SetViewportExtEx(dc, width, width, nullptr);
+    MemoryCanvas canvas;
+    if (!canvas.Open(width, height)) {
+        surface->Release();
+        return 1;
+    }
+    canvas.UsePageMapping();
 
-    surface->SetDC(dc);
+    surface->SetDC(canvas.dc());
     DrawSheet(surface);
     for (const char* record : kFigures) {
         DrawObject* object = surface->CreateObject();
@@ -88,12 +75,8 @@ int main(int argc, char** argv) {
     surface->DrawRegularPolygon(1400, -1400, 1600, -1400, 6, 3);
     surface->SetDC(nullptr);
 
-    // GetPixel takes logical coordinates: read back in plain pixels.
-    SetMapMode(dc, MM_TEXT);
-    const bool written = WritePpm(argv[1], dc, width, height);
-    SelectObject(dc, oldBitmap);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
+    const bool written = canvas.WritePpm(argv[1]);
+    canvas.Close();
     surface->Release();
     loader.UnloadAll(0);
     return written ? 0 : 1;

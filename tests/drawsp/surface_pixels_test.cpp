@@ -9,11 +9,6 @@
 
 namespace {
 
-constexpr COLORREF kWhite = RGB(255, 255, 255);
-constexpr COLORREF kRed = RGB(255, 0, 0);
-constexpr COLORREF kGreen = RGB(0, 255, 0);
-constexpr COLORREF kBlue = RGB(0, 0, 255);
-
 class SurfacePixelsTest : public DrawSpTest {
 protected:
     void SetUp() override {

@@ -9,7 +9,6 @@
 
 namespace {
 
-const COLORREF kWhite = RGB(255, 255, 255);
 const COLORREF kIconPen = RGB(0, 64, 128);
 const COLORREF kHandleFill = RGB(200, 0, 0);
 
@@ -24,7 +23,7 @@ protected:
         item_.rcItem = RECT{0, 0, 76, 18};
     }
 
-    COLORREF At(int x, int y) const { return GetPixel(canvas_.dc(), x, y); }
+    COLORREF At(int x, int y) const { return canvas_.At(x, y); }
 
     MemoryCanvas canvas_;
     DRAWITEMSTRUCT item_{};

@@ -1,7 +1,7 @@
 // Ellipse covers GDI's pixels: inside its box with the right and bottom edge
 // left out, touching all four sides, symmetric, with a closed one-pixel
 // outline around the brush, whatever the size or shape of the box.
-#include "gdi_canvas.h"
+#include "memory_canvas.h"
 
 #include <gtest/gtest.h>
 
@@ -23,7 +23,7 @@ std::ostream& operator<<(std::ostream& out, const Extent& e) {
 // The canvas's pixels with a look-up that answers the background outside.
 class Pixels {
 public:
-    explicit Pixels(const GdiCanvas& canvas)
+    explicit Pixels(const MemoryCanvas& canvas)
         : width_(canvas.width()), height_(canvas.height()), pixels_(canvas.Pixels()) {}
     COLORREF At(int x, int y) const {
         if (x < 0 || y < 0 || x >= width_ || y >= height_) return kWhite;
@@ -97,7 +97,7 @@ struct Drawn {
         PenAndBrush tools(canvas.dc(), CreatePen(penStyle, penWidth, kBlack), brush);
         Ellipse(canvas.dc(), box.left, box.top, box.right, box.bottom);
     }
-    GdiCanvas canvas;
+    MemoryCanvas canvas;
 };
 
 struct BoxCase {
@@ -163,7 +163,7 @@ TEST(Ellipse, HollowBrushAndNullPenKeepTheSameOutlineAndArea) {
 }
 
 TEST(Ellipse, SmallBoxesAsPictures) {
-    GdiCanvas canvas(36, 12);
+    MemoryCanvas canvas(36, 12);
     HDC dc = canvas.dc();
     PenAndBrush tools(dc, CreatePen(PS_SOLID, 0, kBlack), CreateSolidBrush(kRed));
     Ellipse(dc, 1, 1, 21, 11);   // 20x10
@@ -192,7 +192,7 @@ TEST(Ellipse, DashedOutlineLiesOnTheSolidOneWithGapsInTheBackground) {
     for (int style : {PS_DOT, PS_DASH, PS_DASHDOT, PS_DASHDOTDOT}) {
         for (const BoxCase& c : kBoxes) {
             Pixels solid(Drawn(c.box, PS_SOLID, 1, CreateSolidBrush(kRed)).canvas);
-            GdiCanvas canvas(Normalised(c.box).right + 8, Normalised(c.box).bottom + 8);
+            MemoryCanvas canvas(Normalised(c.box).right + 8, Normalised(c.box).bottom + 8);
             PenAndBrush tools(canvas.dc(), CreatePen(style, 1, kBlack), CreateSolidBrush(kRed));
             SetBkColor(canvas.dc(), kBlue);  // opaque gaps show in blue
             Ellipse(canvas.dc(), c.box.left, c.box.top, c.box.right, c.box.bottom);
@@ -239,11 +239,11 @@ TEST(Ellipse, WidePenIsCentredOnTheOutline) {
 TEST(Ellipse, PartsPastTheBitmapOrClipAreCutOff) {
     // The whole ellipse, and the same one hanging over the top left corner
     // of a smaller bitmap, under a clip rectangle.
-    GdiCanvas whole(40, 30);
+    MemoryCanvas whole(40, 30);
     PenAndBrush tools(whole.dc(), CreatePen(PS_DOT, 0, kBlack), CreateSolidBrush(kRed));
     Ellipse(whole.dc(), 0, 0, 40, 30);
 
-    GdiCanvas part(24, 18);
+    MemoryCanvas part(24, 18);
     PenAndBrush partTools(part.dc(), CreatePen(PS_DOT, 0, kBlack), CreateSolidBrush(kRed));
     HRGN clip = CreateRectRgn(0, 3, 20, 18);
     SelectClipRgn(part.dc(), clip);
@@ -252,8 +252,8 @@ TEST(Ellipse, PartsPastTheBitmapOrClipAreCutOff) {
     for (int y = 0; y < 18; ++y)
         for (int x = 0; x < 24; ++x) {
             bool clipped = x >= 20 || y < 3;
-            COLORREF expected = clipped ? kWhite : whole.DevicePixel(x + 16, y + 12);
-            ASSERT_EQ(part.DevicePixel(x, y), expected) << x << ", " << y << "\n" << part.Picture();
+            COLORREF expected = clipped ? kWhite : whole.At(x + 16, y + 12);
+            ASSERT_EQ(part.At(x, y), expected) << x << ", " << y << "\n" << part.Picture();
         }
 }
 

@@ -2,7 +2,7 @@
 // ruled sheet under the canvas mapping, lines in every style, filled shapes,
 // inverted feedback shapes and text at a baseline.
 // Usage: platform_gdi_gallery [output.png]
-#include "gdi_canvas.h"
+#include "memory_canvas.h"
 
 #include <cstdio>
 #include <cstring>
@@ -70,7 +70,7 @@ void PaintFigures(HDC dc) {
 
 int main(int argc, char** argv) {
     const char* output = argc > 1 ? argv[1] : "gdi_gallery.png";
-    GdiCanvas canvas(960, 900, 0x808080);
+    MemoryCanvas canvas(960, 900, 0x808080);
     HDC dc = canvas.dc();
     SetMapMode(dc, MM_ANISOTROPIC);
     SetWindowExtEx(dc, 2159, -2159, nullptr);

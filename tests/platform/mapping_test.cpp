@@ -1,5 +1,5 @@
 // Mapping modes: Win32's formula and rounding, and DPtoLP as LPtoDP's inverse.
-#include "gdi_canvas.h"
+#include "memory_canvas.h"
 
 #include <gtest/gtest.h>
 
@@ -21,7 +21,7 @@ POINT ToDevice(HDC dc, int x, int y) {
 }
 
 TEST(Mapping, CanvasMappingFollowsTheFormulaWithRounding) {
-    GdiCanvas canvas(4, 4);
+    MemoryCanvas canvas(4, 4);
     HDC dc = canvas.dc();
     SetCanvasMapping(dc, 1920, 0);
     struct Case {
@@ -47,7 +47,7 @@ TEST(Mapping, CanvasMappingFollowsTheFormulaWithRounding) {
 }
 
 TEST(Mapping, DPtoLPInvertsLPtoDPUnderTheCanvasMapping) {
-    GdiCanvas canvas(4, 4);
+    MemoryCanvas canvas(4, 4);
     HDC dc = canvas.dc();
     SetCanvasMapping(dc, 1000, -700);
     // Device pixels are coarser than logical units here: every device point
@@ -67,7 +67,7 @@ TEST(Mapping, DPtoLPInvertsLPtoDPUnderTheCanvasMapping) {
 }
 
 TEST(Mapping, LometricIsTenthsOfAMillimetreUpwards) {
-    GdiCanvas canvas(4, 4);
+    MemoryCanvas canvas(4, 4);
     HDC dc = canvas.dc();
     EXPECT_EQ(SetMapMode(dc, MM_LOMETRIC), MM_TEXT);
     // At 96 dpi one inch (254 units) is 96 pixels, y grows upwards.
@@ -83,7 +83,7 @@ TEST(Mapping, LometricIsTenthsOfAMillimetreUpwards) {
 }
 
 TEST(Mapping, TextModeUsesOriginsOnly) {
-    GdiCanvas canvas(4, 4);
+    MemoryCanvas canvas(4, 4);
     HDC dc = canvas.dc();
     SetWindowOrgEx(dc, 10, 20, nullptr);
     SetViewportOrgEx(dc, 3, 4, nullptr);
@@ -96,7 +96,7 @@ TEST(Mapping, TextModeUsesOriginsOnly) {
 }
 
 TEST(Mapping, AnisotropicKeepsTheExtentsItHadAndRefusesZero) {
-    GdiCanvas canvas(4, 4);
+    MemoryCanvas canvas(4, 4);
     HDC dc = canvas.dc();
     SetMapMode(dc, MM_ANISOTROPIC);
     EXPECT_EQ(ToDevice(dc, 7, 7).x, 7);  // still 1:1
@@ -110,7 +110,7 @@ TEST(Mapping, AnisotropicKeepsTheExtentsItHadAndRefusesZero) {
 }
 
 TEST(Mapping, ShapesAreNormalisedInDeviceSpaceUnderAFlippedMapping) {
-    GdiCanvas canvas(10, 10);
+    MemoryCanvas canvas(10, 10);
     HDC dc = canvas.dc();
     SetMapMode(dc, MM_ANISOTROPIC);
     SetWindowExtEx(dc, 1, -1, nullptr);
@@ -119,10 +119,10 @@ TEST(Mapping, ShapesAreNormalisedInDeviceSpaceUnderAFlippedMapping) {
     HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(BLACK_BRUSH));
     Rectangle(dc, 1, 1, 4, 4);  // device y 8 down to 5: rows 5..7
     SelectObject(dc, oldBrush);
-    EXPECT_EQ(canvas.DevicePixel(1, 5), kBlack);
-    EXPECT_EQ(canvas.DevicePixel(3, 7), kBlack);
-    EXPECT_EQ(canvas.DevicePixel(1, 8), kWhite);
-    EXPECT_EQ(canvas.DevicePixel(4, 6), kWhite);
+    EXPECT_EQ(canvas.At(1, 5), kBlack);
+    EXPECT_EQ(canvas.At(3, 7), kBlack);
+    EXPECT_EQ(canvas.At(1, 8), kWhite);
+    EXPECT_EQ(canvas.At(4, 6), kWhite);
 }
 
 }  // namespace
@@ -130,7 +130,7 @@ TEST(Mapping, ShapesAreNormalisedInDeviceSpaceUnderAFlippedMapping) {
 namespace {
 
 TEST(Mapping, ExtremeCoordinatesAreHandledWithoutOverflow) {
-    GdiCanvas canvas(6, 4);
+    MemoryCanvas canvas(6, 4);
     HDC dc = canvas.dc();
     SetMapMode(dc, MM_ANISOTROPIC);
     SetWindowExtEx(dc, 1, 1, nullptr);
@@ -147,7 +147,7 @@ TEST(Mapping, ExtremeCoordinatesAreHandledWithoutOverflow) {
     SetWindowOrgEx(dc, 0, 0, nullptr);
     MoveToEx(dc, -2147483647, 1, nullptr);
     LineTo(dc, 2147483647, 1);
-    EXPECT_EQ(canvas.DevicePixel(3, 1), kBlack);
+    EXPECT_EQ(canvas.At(3, 1), kBlack);
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // GDI object lifetime: stock objects, SelectObject results, deleting selected
 // objects, and the live-object count that proves nothing leaks.
-#include "gdi_canvas.h"
+#include "memory_canvas.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@ DWORD LiveObjects() { return GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)
 TEST(Objects, CountReturnsToItsStartAfterCreateSelectDelete) {
     DWORD start = LiveObjects();
     {
-        GdiCanvas canvas(4, 4);  // a DC and a bitmap
+        MemoryCanvas canvas(4, 4);  // a DC and a bitmap
         EXPECT_EQ(LiveObjects(), start + 2);
         HDC dc = canvas.dc();
         for (int i = 0; i < 100; ++i) {
@@ -57,11 +57,11 @@ TEST(Objects, StockObjectsAreSharedUncountedAndNeverFreed) {
     EXPECT_EQ(GetStockObject(9), nullptr);
     EXPECT_EQ(LiveObjects(), start);
     // A deleted stock pen still draws.
-    GdiCanvas canvas(3, 1);
+    MemoryCanvas canvas(3, 1);
     SelectObject(canvas.dc(), GetStockObject(BLACK_PEN));
     MoveToEx(canvas.dc(), 0, 0, nullptr);
     LineTo(canvas.dc(), 3, 0);
-    EXPECT_EQ(canvas.DevicePixel(1, 0), kBlack);
+    EXPECT_EQ(canvas.At(1, 0), kBlack);
 }
 
 TEST(Objects, NewDcStartsWithWin32Defaults) {
@@ -82,7 +82,7 @@ TEST(Objects, NewDcStartsWithWin32Defaults) {
 }
 
 TEST(Objects, SelectObjectReturnsThePreviousObjectOfThatKind) {
-    GdiCanvas canvas(2, 2);
+    MemoryCanvas canvas(2, 2);
     HDC dc = canvas.dc();
     HPEN pen = CreatePen(PS_SOLID, 0, kRed);
     HBRUSH brush = CreateSolidBrush(kRed);
@@ -98,7 +98,7 @@ TEST(Objects, SelectObjectReturnsThePreviousObjectOfThatKind) {
 
 TEST(Objects, DeletingASelectedObjectIsSafe) {
     DWORD start = LiveObjects();
-    GdiCanvas canvas(6, 3);
+    MemoryCanvas canvas(6, 3);
     HDC dc = canvas.dc();
     HPEN pen = CreatePen(PS_SOLID, 0, kRed);
     HGDIOBJ old = SelectObject(dc, pen);
@@ -108,7 +108,7 @@ TEST(Objects, DeletingASelectedObjectIsSafe) {
     EXPECT_FALSE(DeleteObject(pen));
     MoveToEx(dc, 0, 1, nullptr);
     LineTo(dc, 6, 1);                        // and the DC still draws with it
-    EXPECT_EQ(canvas.DevicePixel(3, 1), kRed);
+    EXPECT_EQ(canvas.At(3, 1), kRed);
     SelectObject(dc, old);                   // deselected: freed now
     EXPECT_EQ(LiveObjects(), start + 2);
 }

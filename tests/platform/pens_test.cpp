@@ -1,6 +1,6 @@
 // Pen styles and widths: dashes only on one-pixel pens, widths through the
 // mapping, colours as COLORREF.
-#include "gdi_canvas.h"
+#include "memory_canvas.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@ namespace {
 
 // The row of pixels a horizontal line of the pen leaves, as '#' and '.'.
 std::string HorizontalLine(int style, int width, int length) {
-    GdiCanvas canvas(length + 2, 9);
+    MemoryCanvas canvas(length + 2, 9);
     HDC dc = canvas.dc();
     HPEN pen = CreatePen(style, width, kBlack);
     HGDIOBJ old = SelectObject(dc, pen);
@@ -18,7 +18,7 @@ std::string HorizontalLine(int style, int width, int length) {
     SelectObject(dc, old);
     DeleteObject(pen);
     std::string row;
-    for (int x = 1; x <= length; ++x) row += GdiCanvas::Symbol(canvas.DevicePixel(x, 4));
+    for (int x = 1; x <= length; ++x) row += MemoryCanvas::Symbol(canvas.At(x, 4));
     return row;
 }
 
@@ -47,7 +47,7 @@ TEST(Pens, WideDashedPenDrawsSolid) {
 }
 
 TEST(Pens, OpaqueBackgroundFillsTheGapsOfDashes) {
-    GdiCanvas canvas(10, 3);
+    MemoryCanvas canvas(10, 3);
     HDC dc = canvas.dc();
     HPEN pen = CreatePen(PS_DOT, 0, kBlack);
     HGDIOBJ old = SelectObject(dc, pen);
@@ -59,9 +59,9 @@ TEST(Pens, OpaqueBackgroundFillsTheGapsOfDashes) {
     EXPECT_EQ(canvas.Picture(), Rows({"..........", "###RRR###R", ".........."}));
 }
 
-int ThicknessOfHorizontalLine(GdiCanvas& canvas, int x) {
+int ThicknessOfHorizontalLine(MemoryCanvas& canvas, int x) {
     int count = 0;
-    for (int y = 0; y < canvas.height(); ++y) count += canvas.DevicePixel(x, y) == kBlack;
+    for (int y = 0; y < canvas.height(); ++y) count += canvas.At(x, y) == kBlack;
     return count;
 }
 
@@ -82,7 +82,7 @@ TEST(Pens, WidthIsLogicalAndScalesWithTheMapping) {
         {"width 10 on the 1920-pixel canvas mapping", 10, 2159, 1920, 9},
     };
     for (const Case& c : cases) {
-        GdiCanvas canvas(20, 20);
+        MemoryCanvas canvas(20, 20);
         HDC dc = canvas.dc();
         SetMapMode(dc, MM_ANISOTROPIC);
         SetWindowExtEx(dc, c.windowExtent, c.windowExtent, nullptr);
@@ -99,7 +99,7 @@ TEST(Pens, WidthIsLogicalAndScalesWithTheMapping) {
 }
 
 TEST(Pens, WideRectangleFrameIsCentredOnTheEdgePixels) {
-    GdiCanvas canvas(10, 10);
+    MemoryCanvas canvas(10, 10);
     HDC dc = canvas.dc();
     PenAndBrush tools(dc, CreatePen(PS_SOLID, 3, kBlack), CreateSolidBrush(kRed));
     Rectangle(dc, 2, 2, 9, 8);  // edge pixels x 2 and 8, y 2 and 7

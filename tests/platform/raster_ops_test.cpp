@@ -1,5 +1,5 @@
 // Raster operations are exact bitwise pixel operations, as with GDI.
-#include "gdi_canvas.h"
+#include "memory_canvas.h"
 
 #include <gtest/gtest.h>
 
@@ -8,10 +8,10 @@
 namespace {
 
 // Paints a background with every kind of pixel the operations must restore.
-void PaintBackground(GdiCanvas& canvas) {
+void PaintBackground(MemoryCanvas& canvas) {
     for (int y = 0; y < canvas.height(); ++y)
         for (int x = 0; x < canvas.width(); ++x)
-            canvas.SetDevicePixel(x, y, RGB((x * 37) & 0xFF, (y * 53) & 0xFF, ((x + y) * 29) & 0xFF));
+            canvas.SetAt(x, y, RGB((x * 37) & 0xFF, (y * 53) & 0xFF, ((x + y) * 29) & 0xFF));
 }
 
 struct Figure {
@@ -56,7 +56,7 @@ TEST(RasterOps, NotAndXorDrawnTwiceRestoreEveryPixel) {
     for (int rop : {R2_NOT, R2_XORPEN, R2_NOTXORPEN}) {
         for (const PenCase& pen : kPens) {
             for (const Figure& figure : kFigures) {
-                GdiCanvas canvas(40, 30);
+                MemoryCanvas canvas(40, 30);
                 PaintBackground(canvas);
                 std::vector<COLORREF> before = canvas.Pixels();
                 HDC dc = canvas.dc();
@@ -86,21 +86,21 @@ TEST(RasterOps, NotAndXorDrawnTwiceRestoreEveryPixel) {
 TEST(RasterOps, NotInvertsEveryPixelOfTheFigureOnce) {
     // Border and interior are inverted exactly once each, even with a wide
     // pen and a brush, so no ring of untouched pixels appears.
-    GdiCanvas canvas(30, 30);
+    MemoryCanvas canvas(30, 30);
     HDC dc = canvas.dc();
     PenAndBrush tools(dc, CreatePen(PS_SOLID, 5, kRed), CreateSolidBrush(kBlue));
     SetROP2(dc, R2_NOT);
     Ellipse(dc, 4, 4, 26, 26);
-    EXPECT_EQ(canvas.DevicePixel(15, 15), kBlack);  // centre
-    EXPECT_EQ(canvas.DevicePixel(15, 5), kBlack);   // under the pen
-    EXPECT_EQ(canvas.DevicePixel(15, 9), kBlack);   // where pen and fill meet
-    EXPECT_EQ(canvas.DevicePixel(0, 0), kWhite);
+    EXPECT_EQ(canvas.At(15, 15), kBlack);  // centre
+    EXPECT_EQ(canvas.At(15, 5), kBlack);   // under the pen
+    EXPECT_EQ(canvas.At(15, 9), kBlack);   // where pen and fill meet
+    EXPECT_EQ(canvas.At(0, 0), kWhite);
     for (int y = 0; y < 30; ++y) {
         // Along a column through the centre: white, then one black run, white.
         int runs = 0;
         for (int x = 0; x < 30; ++x) {
-            bool black = canvas.DevicePixel(x, y) == kBlack;
-            bool before = x > 0 && canvas.DevicePixel(x - 1, y) == kBlack;
+            bool black = canvas.At(x, y) == kBlack;
+            bool before = x > 0 && canvas.At(x - 1, y) == kBlack;
             runs += black && !before;
         }
         EXPECT_LE(runs, 1) << "row " << y << "\n" << canvas.Picture();
@@ -128,7 +128,7 @@ TEST(RasterOps, NotInvertsExactlyThePixelsAnEllipseCovers) {
             auto brush = [&](COLORREF colour) {
                 return pen.filled ? CreateSolidBrush(colour) : static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
             };
-            GdiCanvas plain(40, 30), inverted(40, 30);
+            MemoryCanvas plain(40, 30), inverted(40, 30);
             PenAndBrush plainTools(plain.dc(), CreatePen(pen.style, pen.width, kBlack), brush(kBlack));
             SetBkColor(plain.dc(), kBlack);
             Ellipse(plain.dc(), box.left, box.top, box.right, box.bottom);
@@ -143,19 +143,19 @@ TEST(RasterOps, NotInvertsExactlyThePixelsAnEllipseCovers) {
 }
 
 TEST(RasterOps, XorPenCombinesThePenColourWithTheScreen) {
-    GdiCanvas canvas(6, 3, RGB(0x12, 0x34, 0x56));
+    MemoryCanvas canvas(6, 3, RGB(0x12, 0x34, 0x56));
     HDC dc = canvas.dc();
     HPEN pen = CreatePen(PS_SOLID, 0, RGB(0xFF, 0x0F, 0x00));
     HGDIOBJ old = SelectObject(dc, pen);
     EXPECT_EQ(SetROP2(dc, R2_XORPEN), R2_COPYPEN);
     MoveToEx(dc, 0, 1, nullptr);
     LineTo(dc, 4, 1);
-    EXPECT_EQ(canvas.DevicePixel(1, 1), RGB(0x12 ^ 0xFF, 0x34 ^ 0x0F, 0x56));
-    EXPECT_EQ(canvas.DevicePixel(4, 1), RGB(0x12, 0x34, 0x56));
+    EXPECT_EQ(canvas.At(1, 1), RGB(0x12 ^ 0xFF, 0x34 ^ 0x0F, 0x56));
+    EXPECT_EQ(canvas.At(4, 1), RGB(0x12, 0x34, 0x56));
     SetROP2(dc, R2_NOT);
     MoveToEx(dc, 0, 0, nullptr);
     LineTo(dc, 6, 0);
-    EXPECT_EQ(canvas.DevicePixel(3, 0), RGB(0xED, 0xCB, 0xA9));
+    EXPECT_EQ(canvas.At(3, 0), RGB(0xED, 0xCB, 0xA9));
     SelectObject(dc, old);
     DeleteObject(pen);
 }
@@ -182,14 +182,14 @@ TEST(RasterOps, TableOfOperationsOnOnePixel) {
         {R2_MERGENOTPEN, (~pen | screen) & 0xFFFFFF},
     };
     for (const Case& c : cases) {
-        GdiCanvas canvas(3, 1, screen);
+        MemoryCanvas canvas(3, 1, screen);
         HDC dc = canvas.dc();
         HPEN created = CreatePen(PS_SOLID, 0, pen);
         HGDIOBJ old = SelectObject(dc, created);
         SetROP2(dc, c.rop);
         MoveToEx(dc, 0, 0, nullptr);
         LineTo(dc, 2, 0);
-        EXPECT_EQ(canvas.DevicePixel(1, 0), c.expected) << "rop " << c.rop;
+        EXPECT_EQ(canvas.At(1, 0), c.expected) << "rop " << c.rop;
         SelectObject(dc, old);
         DeleteObject(created);
     }

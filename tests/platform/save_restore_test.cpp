@@ -1,12 +1,12 @@
 // SaveDC/RestoreDC bring back every attribute, by absolute or relative level.
-#include "gdi_canvas.h"
+#include "memory_canvas.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
 TEST(SaveRestore, RestoreBringsBackAttributesObjectsAndMapping) {
-    GdiCanvas canvas(8, 8);
+    MemoryCanvas canvas(8, 8);
     HDC dc = canvas.dc();
     HGDIOBJ pen = GetCurrentObject(dc, OBJ_PEN);
     HGDIOBJ brush = GetCurrentObject(dc, OBJ_BRUSH);
@@ -47,7 +47,7 @@ TEST(SaveRestore, RestoreBringsBackAttributesObjectsAndMapping) {
     // The clip is gone too: drawing reaches every pixel again.
     MoveToEx(dc, 0, 5, nullptr);
     LineTo(dc, 8, 5);
-    EXPECT_EQ(canvas.DevicePixel(7, 5), kBlack);
+    EXPECT_EQ(canvas.At(7, 5), kBlack);
 
     EXPECT_TRUE(DeleteObject(red));
     EXPECT_TRUE(DeleteObject(blue));
@@ -56,7 +56,7 @@ TEST(SaveRestore, RestoreBringsBackAttributesObjectsAndMapping) {
 }
 
 TEST(SaveRestore, LevelsAbsoluteAndRelative) {
-    GdiCanvas canvas(2, 2);
+    MemoryCanvas canvas(2, 2);
     HDC dc = canvas.dc();
     struct Step {
         const char* what;
@@ -96,7 +96,7 @@ TEST(SaveRestore, LevelsAbsoluteAndRelative) {
 }
 
 TEST(SaveRestore, SavedStateHoldsObjectsDeletedMeanwhile) {
-    GdiCanvas canvas(6, 3);
+    MemoryCanvas canvas(6, 3);
     HDC dc = canvas.dc();
     HPEN red = CreatePen(PS_SOLID, 0, kRed);
     HGDIOBJ old = SelectObject(dc, red);
@@ -106,7 +106,7 @@ TEST(SaveRestore, SavedStateHoldsObjectsDeletedMeanwhile) {
     RestoreDC(dc, -1);               // ... which brings it back, usable
     MoveToEx(dc, 0, 1, nullptr);
     LineTo(dc, 6, 1);
-    EXPECT_EQ(canvas.DevicePixel(2, 1), kRed);
+    EXPECT_EQ(canvas.At(2, 1), kRed);
     SelectObject(dc, old);  // the last hold ends: the pen is freed now
     EXPECT_EQ(SelectObject(dc, red), nullptr);
 }

@@ -1,12 +1,12 @@
 // Lines, rectangles, ellipses and polygons cover exactly GDI's pixels.
-#include "gdi_canvas.h"
+#include "memory_canvas.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
 TEST(Shapes, LineLeavesOutItsLastPixelInEveryDirection) {
-    GdiCanvas canvas(8, 7);
+    MemoryCanvas canvas(8, 7);
     HDC dc = canvas.dc();
     MoveToEx(dc, 1, 1, nullptr);
     LineTo(dc, 6, 1);  // rightwards: x 1..5
@@ -28,7 +28,7 @@ TEST(Shapes, LineLeavesOutItsLastPixelInEveryDirection) {
 }
 
 TEST(Shapes, LineToMovesTheCurrentPosition) {
-    GdiCanvas canvas(6, 3);
+    MemoryCanvas canvas(6, 3);
     HDC dc = canvas.dc();
     MoveToEx(dc, 0, 1, nullptr);
     LineTo(dc, 3, 1);
@@ -44,7 +44,7 @@ TEST(Shapes, AxisAlignedSpanMatchesTheGeneralLinePath) {
     // Solid one-pixel axis-aligned lines take a span fast path; in every
     // direction they must cover the pixels of the line's walk from its
     // first point up to, but not including, its last.
-    GdiCanvas fast(12, 12), slow(12, 12);
+    MemoryCanvas fast(12, 12), slow(12, 12);
     const POINT ends[][2] = {{{1, 2}, {10, 2}}, {{10, 4}, {1, 4}}, {{3, 0}, {3, 11}}, {{8, 11}, {8, 0}}};
     for (const auto& line : ends) {
         MoveToEx(fast.dc(), line[0].x, line[0].y, nullptr);
@@ -59,7 +59,7 @@ TEST(Shapes, AxisAlignedSpanMatchesTheGeneralLinePath) {
 }
 
 TEST(Shapes, LinesReachingPastTheBitmapAreCutAtItsEdges) {
-    GdiCanvas canvas(6, 4);
+    MemoryCanvas canvas(6, 4);
     HDC dc = canvas.dc();
     SetROP2(dc, R2_NOT);
     MoveToEx(dc, -50, 1, nullptr);
@@ -70,7 +70,7 @@ TEST(Shapes, LinesReachingPastTheBitmapAreCutAtItsEdges) {
 }
 
 TEST(Shapes, RectangleCoversLeftToRightMinusOne) {
-    GdiCanvas canvas(6, 5);
+    MemoryCanvas canvas(6, 5);
     HDC dc = canvas.dc();
     PenAndBrush tools(dc, CreatePen(PS_SOLID, 0, kBlack), CreateSolidBrush(kRed));
     Rectangle(dc, 0, 0, 4, 3);
@@ -88,7 +88,7 @@ TEST(Shapes, ReversedCornersDrawTheSamePixels) {
     const RECT boxes[] = {{1, 1, 9, 7}, {9, 7, 1, 1}, {1, 7, 9, 1}, {9, 1, 1, 7}};
     std::string firstEllipse, firstRectangle;
     for (const RECT& box : boxes) {
-        GdiCanvas ellipse(11, 9), rectangle(11, 9);
+        MemoryCanvas ellipse(11, 9), rectangle(11, 9);
         PenAndBrush ellipseTools(ellipse.dc(), CreatePen(PS_SOLID, 1, kBlack), CreateSolidBrush(kRed));
         PenAndBrush rectangleTools(rectangle.dc(), CreatePen(PS_DOT, 1, kBlack), CreateSolidBrush(kRed));
         Ellipse(ellipse.dc(), box.left, box.top, box.right, box.bottom);
@@ -101,7 +101,7 @@ TEST(Shapes, ReversedCornersDrawTheSamePixels) {
 }
 
 TEST(Shapes, NullPenRectangleIsOnePixelSmaller) {
-    GdiCanvas canvas(5, 4);
+    MemoryCanvas canvas(5, 4);
     HDC dc = canvas.dc();
     HGDIOBJ oldPen = SelectObject(dc, GetStockObject(NULL_PEN));
     HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(BLACK_BRUSH));
@@ -112,7 +112,7 @@ TEST(Shapes, NullPenRectangleIsOnePixelSmaller) {
 }
 
 TEST(Shapes, HollowBrushLeavesTheInteriorAndNullPenDrawsNoOutline) {
-    GdiCanvas canvas(12, 6, kGreen);
+    MemoryCanvas canvas(12, 6, kGreen);
     HDC dc = canvas.dc();
     HPEN pen = CreatePen(PS_SOLID, 0, kBlack);
     HGDIOBJ oldPen = SelectObject(dc, pen);
@@ -120,13 +120,13 @@ TEST(Shapes, HollowBrushLeavesTheInteriorAndNullPenDrawsNoOutline) {
     Rectangle(dc, 0, 0, 5, 5);
     POINT triangle[] = {{6, 0}, {11, 0}, {6, 5}};
     Polygon(dc, triangle, 3);
-    EXPECT_EQ(canvas.DevicePixel(2, 2), kGreen);
-    EXPECT_EQ(canvas.DevicePixel(7, 1), kGreen);
-    EXPECT_EQ(canvas.DevicePixel(0, 0), kBlack);
+    EXPECT_EQ(canvas.At(2, 2), kGreen);
+    EXPECT_EQ(canvas.At(7, 1), kGreen);
+    EXPECT_EQ(canvas.At(0, 0), kBlack);
 
     SelectObject(dc, GetStockObject(NULL_PEN));
     SelectObject(dc, GetStockObject(NULL_BRUSH));
-    canvas.Clear(kGreen);
+    canvas.Fill(kGreen);
     Rectangle(dc, 0, 0, 5, 5);
     Ellipse(dc, 6, 0, 12, 6);
     Polygon(dc, triangle, 3);
@@ -137,7 +137,7 @@ TEST(Shapes, HollowBrushLeavesTheInteriorAndNullPenDrawsNoOutline) {
 }
 
 TEST(Shapes, EllipseStaysInsideItsBoxAndTouchesEverySide) {
-    GdiCanvas canvas(14, 12);
+    MemoryCanvas canvas(14, 12);
     HDC dc = canvas.dc();
     PenAndBrush tools(dc, CreatePen(PS_SOLID, 0, kBlack), CreateSolidBrush(kRed));
     Ellipse(dc, 2, 3, 12, 10);  // box x 2..11, y 3..9
@@ -145,7 +145,7 @@ TEST(Shapes, EllipseStaysInsideItsBoxAndTouchesEverySide) {
     int minX = 99, maxX = -1, minY = 99, maxY = -1;
     for (int y = 0; y < 12; ++y)
         for (int x = 0; x < 14; ++x)
-            if (canvas.DevicePixel(x, y) != kWhite) {
+            if (canvas.At(x, y) != kWhite) {
                 minX = std::min(minX, x), maxX = std::max(maxX, x);
                 minY = std::min(minY, y), maxY = std::max(maxY, y);
             }
@@ -153,13 +153,13 @@ TEST(Shapes, EllipseStaysInsideItsBoxAndTouchesEverySide) {
     EXPECT_EQ(maxX, 11) << picture;
     EXPECT_EQ(minY, 3) << picture;
     EXPECT_EQ(maxY, 9) << picture;
-    EXPECT_EQ(canvas.DevicePixel(7, 6), kRed) << picture;   // centre filled
-    EXPECT_EQ(canvas.DevicePixel(2, 6), kBlack) << picture;  // outline at the sides
-    EXPECT_EQ(canvas.DevicePixel(2, 3), kWhite) << picture;  // corners of the box stay free
+    EXPECT_EQ(canvas.At(7, 6), kRed) << picture;   // centre filled
+    EXPECT_EQ(canvas.At(2, 6), kBlack) << picture;  // outline at the sides
+    EXPECT_EQ(canvas.At(2, 3), kWhite) << picture;  // corners of the box stay free
 }
 
 TEST(Shapes, PolygonOutlinesWithThePenAndFillsAlternate) {
-    GdiCanvas canvas(7, 7);
+    MemoryCanvas canvas(7, 7);
     HDC dc = canvas.dc();
     PenAndBrush tools(dc, CreatePen(PS_SOLID, 0, kBlack), CreateSolidBrush(kRed));
     POINT square[] = {{0, 0}, {6, 0}, {6, 6}, {0, 6}};
@@ -174,16 +174,16 @@ TEST(Shapes, PolygonOutlinesWithThePenAndFillsAlternate) {
                                     "#######",
                                 }));
     // A self-overlapping outline: the doubly covered middle stays unfilled.
-    GdiCanvas star(9, 9);
+    MemoryCanvas star(9, 9);
     PenAndBrush starTools(star.dc(), CreatePen(PS_NULL, 0, kBlack), CreateSolidBrush(kRed));
     POINT twice[] = {{0, 0}, {8, 0}, {8, 8}, {0, 8}, {0, 0}, {8, 0}, {8, 4}, {0, 4}};
     Polygon(star.dc(), twice, 8);
-    EXPECT_EQ(star.DevicePixel(4, 2), kWhite);
-    EXPECT_EQ(star.DevicePixel(4, 6), kRed);
+    EXPECT_EQ(star.At(4, 2), kWhite);
+    EXPECT_EQ(star.At(4, 6), kRed);
 }
 
 TEST(Shapes, FillRectIgnoresTheRasterOperationAndExcludesRightAndBottom) {
-    GdiCanvas canvas(5, 4);
+    MemoryCanvas canvas(5, 4);
     HDC dc = canvas.dc();
     SetROP2(dc, R2_NOT);
     HBRUSH brush = CreateSolidBrush(kBlue);
@@ -194,7 +194,7 @@ TEST(Shapes, FillRectIgnoresTheRasterOperationAndExcludesRightAndBottom) {
 }
 
 TEST(Shapes, ClipRegionLimitsDrawingInDeviceUnits) {
-    GdiCanvas canvas(8, 4);
+    MemoryCanvas canvas(8, 4);
     HDC dc = canvas.dc();
     SetViewportOrgEx(dc, 2, 0, nullptr);  // the region ignores the mapping
     HRGN region = CreateRectRgn(0, 1, 5, 3);
@@ -210,7 +210,7 @@ TEST(Shapes, ClipRegionLimitsDrawingInDeviceUnits) {
     SelectClipRgn(dc, nullptr);
     MoveToEx(dc, -2, 3, nullptr);
     LineTo(dc, 6, 3);
-    EXPECT_EQ(canvas.DevicePixel(7, 3), kBlack);
+    EXPECT_EQ(canvas.At(7, 3), kBlack);
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 // DrawTextA measuring in logical units and drawing inside its rectangle.
 // Glyph shapes vary with the font engine, so pixel checks here look only at
 // where ink lands.
-#include "gdi_canvas.h"
+#include "memory_canvas.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +13,7 @@ struct InkBox {
     bool Empty() const { return right < 0; }
 };
 
-InkBox FindInk(const GdiCanvas& canvas) {
+InkBox FindInk(const MemoryCanvas& canvas) {
     InkBox box;
     std::vector<COLORREF> pixels = canvas.Pixels();
     for (int y = 0; y < canvas.height(); ++y)
@@ -38,7 +38,7 @@ void SetCanvasMapping(HDC dc) {
 }
 
 TEST(Text, TextOutAtABaselinePutsCapitalsAboveIt) {
-    GdiCanvas canvas(200, 80);
+    MemoryCanvas canvas(200, 80);
     HDC dc = canvas.dc();
     SetCanvasMapping(dc);
     HFONT font = Arial(-42);  // 42 units = 37 pixels em
@@ -56,7 +56,7 @@ TEST(Text, TextOutAtABaselinePutsCapitalsAboveIt) {
 }
 
 TEST(Text, TopAlignmentIsTheDefaultAndTextUsesTheTextColour) {
-    GdiCanvas canvas(120, 40);
+    MemoryCanvas canvas(120, 40);
     HDC dc = canvas.dc();
     HFONT font = Arial(-20);
     HGDIOBJ old = SelectObject(dc, font);
@@ -68,11 +68,11 @@ TEST(Text, TopAlignmentIsTheDefaultAndTextUsesTheTextColour) {
     SelectObject(dc, old);
     DeleteObject(font);
     EXPECT_NEAR(ink.top, 5 + 4, 2);  // ascent 18 minus cap height 14
-    EXPECT_EQ(canvas.DevicePixel(ink.left + 1, ink.top + 3), kRed);
+    EXPECT_EQ(canvas.At(ink.left + 1, ink.top + 3), kRed);
 }
 
 TEST(Text, OpaqueModeFillsTheTextCellWithTheBackgroundColour) {
-    GdiCanvas canvas(80, 30);
+    MemoryCanvas canvas(80, 30);
     HDC dc = canvas.dc();
     HFONT font = Arial(-16);
     HGDIOBJ old = SelectObject(dc, font);
@@ -80,13 +80,13 @@ TEST(Text, OpaqueModeFillsTheTextCellWithTheBackgroundColour) {
     TextOutA(dc, 5, 5, "ab", 2);
     SelectObject(dc, old);
     DeleteObject(font);
-    EXPECT_EQ(canvas.DevicePixel(5, 5), kBlue);
-    EXPECT_EQ(canvas.DevicePixel(4, 5), kWhite);
-    EXPECT_EQ(canvas.DevicePixel(5, 4), kWhite);
+    EXPECT_EQ(canvas.At(5, 5), kBlue);
+    EXPECT_EQ(canvas.At(4, 5), kWhite);
+    EXPECT_EQ(canvas.At(5, 4), kWhite);
 }
 
 TEST(Text, CalcRectHeightIsNegativeUnderAYUpMapping) {
-    GdiCanvas canvas(4, 4);
+    MemoryCanvas canvas(4, 4);
     HDC dc = canvas.dc();
     HFONT font = Arial(-42);
     HGDIOBJ old = SelectObject(dc, font);
@@ -114,7 +114,7 @@ TEST(Text, CalcRectHeightIsNegativeUnderAYUpMapping) {
 }
 
 TEST(Text, PositiveHeightIsTheCellHeight) {
-    GdiCanvas canvas(4, 4);
+    MemoryCanvas canvas(4, 4);
     HDC dc = canvas.dc();
     HFONT cell = Arial(30);
     HFONT em = Arial(-30);
@@ -131,7 +131,7 @@ TEST(Text, PositiveHeightIsTheCellHeight) {
 }
 
 TEST(Text, DrawTextCentresInsideItsRectangleAndClips) {
-    GdiCanvas canvas(100, 40);
+    MemoryCanvas canvas(100, 40);
     HDC dc = canvas.dc();
     HFONT font = Arial(-14);
     HGDIOBJ old = SelectObject(dc, font);
@@ -145,12 +145,12 @@ TEST(Text, DrawTextCentresInsideItsRectangleAndClips) {
 
     // Without DT_SINGLELINE vertical centring does not apply (as on Win32):
     // the text sits at the top of the rectangle.
-    canvas.Clear(kWhite);
+    canvas.Fill(kWhite);
     DrawTextA(dc, "TEXT", 4, &item, DT_CENTER | DT_VCENTER);
     EXPECT_LT(FindInk(canvas).top, 12);
 
     // Text larger than its rectangle stays inside it.
-    canvas.Clear(kWhite);
+    canvas.Fill(kWhite);
     RECT small = {40, 10, 50, 14};
     DrawTextA(dc, "WWWW", 4, &small, DT_SINGLELINE);
     ink = FindInk(canvas);
@@ -175,7 +175,7 @@ TEST(Text, HorizontalAlignmentPlacesTheReferencePoint) {
         {"right: ink ends at x", TA_RIGHT | TA_TOP, 0, -1},
     };
     for (const Case& c : cases) {
-        GdiCanvas canvas(200, 40);
+        MemoryCanvas canvas(200, 40);
         HDC dc = canvas.dc();
         HFONT font = Arial(-20);
         HGDIOBJ old = SelectObject(dc, font);
@@ -192,7 +192,7 @@ TEST(Text, HorizontalAlignmentPlacesTheReferencePoint) {
 }
 
 TEST(Text, DrawTextWithoutSingleLineBreaksAtNewlines) {
-    GdiCanvas canvas(4, 4);
+    MemoryCanvas canvas(4, 4);
     HDC dc = canvas.dc();
     HFONT font = Arial(-20);
     HGDIOBJ old = SelectObject(dc, font);
@@ -209,7 +209,7 @@ TEST(Text, DrawTextWithoutSingleLineBreaksAtNewlines) {
 }
 
 TEST(Text, Utf8TextIsDrawn) {
-    GdiCanvas canvas(60, 30);
+    MemoryCanvas canvas(60, 30);
     HDC dc = canvas.dc();
     HFONT font = Arial(-20);
     HGDIOBJ old = SelectObject(dc, font);

@@ -1,7 +1,7 @@
 // A minimal PNG writer (stored, uncompressed deflate blocks) so a failing
 // pixel test can leave its image behind for a look.
-#ifndef TARNWICK_TESTS_PLATFORM_PNG_WRITER_H
-#define TARNWICK_TESTS_PLATFORM_PNG_WRITER_H
+#ifndef TARNWICK_TESTS_SUPPORT_PNG_WRITER_H
+#define TARNWICK_TESTS_SUPPORT_PNG_WRITER_H
 
 #include <cstdint>
 #include <cstdio>
