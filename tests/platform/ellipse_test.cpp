@@ -257,4 +257,26 @@ TEST(Ellipse, PartsPastTheBitmapOrClipAreCutOff) {
         }
 }
 
+TEST(Ellipse, HugeBoxesPaintOnlyWhatShows) {
+    // Boxes near the device range: only the rows on the bitmap are worked
+    // out, and the curve is still exact there.
+    constexpr int kHuge = 1 << 26;
+    for (int style : {PS_SOLID, PS_DOT}) {
+        for (int width : {1, 5}) {
+            MemoryCanvas canvas(40, 30);
+            PenAndBrush tools(canvas.dc(), CreatePen(style, width, kBlack), CreateSolidBrush(kRed));
+            Ellipse(canvas.dc(), -kHuge, -kHuge, kHuge, kHuge);  // the bitmap lies deep inside
+            EXPECT_EQ(canvas.Count(kRed), 40 * 30) << style << ", " << width;
+            canvas.Fill(kWhite);
+            SetBkColor(canvas.dc(), kBlue);  // dash gaps in blue
+            // The left end of a very flat ellipse, its centre row at y 15.
+            Ellipse(canvas.dc(), 10, 15 - 30000, 10 + kHuge, 16 + 30000);
+            EXPECT_NE(canvas.At(10 - width / 2, 15), kWhite) << style << ", " << width;
+            EXPECT_NE(canvas.At(10 - width / 2, 15), kRed) << style << ", " << width;
+            EXPECT_EQ(canvas.At(9 - width / 2, 15), kWhite) << style << ", " << width;
+            EXPECT_EQ(canvas.At(39, 15), kRed) << style << ", " << width;
+        }
+    }
+}
+
 }  // namespace
