@@ -39,8 +39,9 @@ void DrawSurface::SetAttributes(COLORREF colour, int penStyle, int penWidth, COL
 void DrawSurface::DrawEllipse(int cx, int cy, int rx, int ry, int mode) {
     if (dc_ == nullptr) return;
     BeginDraw(mode);
-    Ellipse(dc_, SaturatedSum(cx, -rx), SaturatedSum(cy, -ry), SaturatedSum(cx, rx),
-            SaturatedSum(cy, ry));
+    // Negated in 64 bits: the lowest int has no 32-bit negative.
+    Ellipse(dc_, SaturatedSum(cx, -static_cast<long long>(rx)),
+            SaturatedSum(cy, -static_cast<long long>(ry)), SaturatedSum(cx, rx), SaturatedSum(cy, ry));
     EndDraw();
 }
 

@@ -1,6 +1,8 @@
 // Each primitive borrows the DC: it creates its pen, brush and font for the
 // one call and gives the DC back exactly as it found it, and without a DC it
 // does nothing at all.
+#include <climits>
+
 #include "drawsp_fixture.h"
 #include "memory_canvas.h"
 #include "primitive_table.h"
@@ -118,6 +120,24 @@ TEST_F(SurfaceResourcesTest, ObjectsDrawWithinTheSameRules) {
         object->Release();
         EXPECT_EQ(LiveGdiObjects(), objects) << record;
         EXPECT_EQ(DcState::Of(canvas_.dc()), before) << record;
+    }
+    surface_->SetDC(nullptr);
+}
+
+// Stored figures may hold any 32-bit values; drawing them must stay defined
+// (the sanitizers of the test build stop at the first overflow).
+TEST_F(SurfaceResourcesTest, ExtremeStoredValuesDrawWithoutOverflow) {
+    surface_->SetDC(canvas_.dc());
+    const DWORD objects = LiveGdiObjects();
+    const char* records[] = {
+        "4;0;0;1;0;1;0;8;0;0;-2147483648;-2147483648;",            // ellipse radii at the lowest int
+        "4;0;0;1;0;1;0;8;2147483647;-2147483648;-2147483648;5;",   // and a centre at the edges
+    };
+    for (const char* record : records) {
+        DrawObject* object = Decoded(record);
+        object->Draw();
+        object->Release();
+        EXPECT_EQ(LiveGdiObjects(), objects) << record;
     }
     surface_->SetDC(nullptr);
 }
