@@ -132,6 +132,7 @@ TEST_F(SurfaceResourcesTest, ExtremeStoredValuesDrawWithoutOverflow) {
     const char* records[] = {
         "4;0;0;1;0;1;0;8;0;0;-2147483648;-2147483648;",            // ellipse radii at the lowest int
         "4;0;0;1;0;1;0;8;2147483647;-2147483648;-2147483648;5;",   // and a centre at the edges
+        "7;0;0;1;0;0;0;-2147483648;3;20;Hi;",                      // text of the lowest font height
     };
     for (const char* record : records) {
         DrawObject* object = Decoded(record);
@@ -139,6 +140,10 @@ TEST_F(SurfaceResourcesTest, ExtremeStoredValuesDrawWithoutOverflow) {
         object->Release();
         EXPECT_EQ(LiveGdiObjects(), objects) << record;
     }
+    // The text box measures in the same font.
+    surface_->SetAttributes(0, 0, 1, 0, 0, INT_MIN);
+    surface_->DrawStringBox(3, 20, "Hi", 2);
+    EXPECT_EQ(LiveGdiObjects(), objects);
     surface_->SetDC(nullptr);
 }
 
