@@ -21,16 +21,19 @@ public:
     CreateInstanceFunction Entry() const { return entry_; }
     const char* FileName() const { return fileName_; }
 
-    LoadedLibrary* next = nullptr;      // towards older records
-    LoadedLibrary* previous = nullptr;  // towards newer records
-
 private:
     friend class ComponentObject<LoadedLibrary, ComponentInterface>;
     ~LoadedLibrary();
 
+    // The record's fields in their fixed order: module handle, file name,
+    // creation entry, then the two list links.
     HMODULE module_;
     char fileName_[kFileNameSize];
     CreateInstanceFunction entry_;
+
+public:
+    LoadedLibrary* next = nullptr;      // towards older records
+    LoadedLibrary* previous = nullptr;  // towards newer records
 };
 
 #endif

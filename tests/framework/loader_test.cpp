@@ -146,6 +146,22 @@ TEST(ComponentLoader, LoadsAfreshAfterUnloadAll) {
     loader.UnloadAll(0);
 }
 
+// The record's layout is fixed: after the component fields come the module
+// handle, the 256-byte file name, the creation entry and the two links.
+TEST(LoadedLibrary, KeepsItsFieldsInRecordOrder) {
+    auto* record = new LoadedLibrary(nullptr, nullptr, "Layout.DLL");
+    const char* base = reinterpret_cast<const char*>(static_cast<ComponentInterface*>(record));
+    const char* name = record->FileName();
+    const char* next = reinterpret_cast<const char*>(&record->next);
+    const char* previous = reinterpret_cast<const char*>(&record->previous);
+    EXPECT_EQ(static_cast<std::size_t>(name - base),
+              sizeof(ComponentObject<LoadedLibrary, ComponentInterface>) + sizeof(HMODULE));
+    EXPECT_EQ(next - name,
+              static_cast<std::ptrdiff_t>(LoadedLibrary::kFileNameSize + sizeof(CreateInstanceFunction)));
+    EXPECT_EQ(previous - next, static_cast<std::ptrdiff_t>(sizeof(LoadedLibrary*)));
+    record->Release();
+}
+
 TEST(LoadLibrary, NeverSearchesTheCurrentWorkingFolder) {
     namespace fs = std::filesystem;
     fs::path folder = fs::temp_directory_path() / ("tarnwick-plant-" + std::to_string(getpid()));
