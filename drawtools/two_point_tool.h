@@ -9,6 +9,9 @@
 #ifndef TARNWICK_DRAWTOOLS_TWO_POINT_TOOL_H
 #define TARNWICK_DRAWTOOLS_TWO_POINT_TOOL_H
 
+#include <algorithm>
+#include <climits>
+
 #include "tool_base.h"
 
 struct TwoPointFamily {
@@ -25,8 +28,15 @@ struct FigurePoints {
     int ax, ay, bx, by;
 };
 
+// An offset beyond the range of int saturates rather than overflowing.
+inline int SaturatedOffset(int from, int to) {
+    const long long offset = static_cast<long long>(to) - from;
+    return static_cast<int>(std::clamp(offset, static_cast<long long>(INT_MIN),
+                                       static_cast<long long>(INT_MAX)));
+}
+
 inline FigurePoints FigureOf(const TwoPointFamily& family, int x0, int y0, int x1, int y1) {
-    if (family.secondIsOffset) return {x0, y0, x1 - x0, y1 - y0};
+    if (family.secondIsOffset) return {x0, y0, SaturatedOffset(x0, x1), SaturatedOffset(y0, y1)};
     return {x0, y0, x1, y1};
 }
 

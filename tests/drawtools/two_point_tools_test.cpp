@@ -1,6 +1,7 @@
 // The line, rectangle and ellipse tools against a recording surface: the
 // exact feedback calls (erase with the old points, then draw the new), the
 // figure each makes, and the state rules shared by the family.
+#include <climits>
 #include <vector>
 
 #include "recording_fixture.h"
@@ -166,6 +167,16 @@ TEST_F(TwoPointToolsTest, NoObjectFromTheSurfaceLeavesTheToolIdle) {
     surface_.refuseObjects = false;
     Tool(kLine)->MouseMove(6, 6);
     EXPECT_EQ(Calls(), "") << "idle: the failed shape is gone";
+}
+
+TEST_F(TwoPointToolsTest, EllipseRadiiBeyondTheIntRangeSaturate) {
+    DrawTool* ellipse = Tool(kEllipse);
+    ellipse->Click(-2000000000, 2000000000, 0);
+    ellipse->MouseMove(2000000000, -2000000000);
+    EXPECT_EQ(Calls(), "DrawEllipse(-2000000000,2000000000,2147483647,-2147483648,2)");
+    ellipse->Click(2000000000, -2000000000, 0);
+    ASSERT_EQ(figures_.size(), 1u);
+    EXPECT_EQ(figures_[0].points, (std::vector<int>{-2000000000, 2000000000, INT_MAX, INT_MIN}));
 }
 
 }  // namespace
