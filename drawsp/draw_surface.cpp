@@ -61,8 +61,10 @@ void DrawSurface::DrawRectangle(int x1, int y1, int x2, int y2, int mode) {
     EndDraw();
 }
 
+// Missing coordinate arrays are not followed: such a call draws nothing.
 void DrawSurface::DrawPolygon(const int* xs, const int* ys, int count, int mode) {
     if (dc_ == nullptr) return;
+    if (count > 0 && (xs == nullptr || ys == nullptr)) return;
     POINT* points = nullptr;
     if (count > 0) {
         points = static_cast<POINT*>(std::malloc(sizeof(POINT) * static_cast<std::size_t>(count)));

@@ -147,4 +147,21 @@ TEST_F(SurfaceResourcesTest, ExtremeStoredValuesDrawWithoutOverflow) {
     surface_->SetDC(nullptr);
 }
 
+// Missing coordinate arrays or a null text are not followed.
+TEST_F(SurfaceResourcesTest, MissingArraysAndTextsDrawNothing) {
+    canvas_.FillStripes();
+    const auto before = canvas_.Pixels();
+    const DWORD objects = LiveGdiObjects();
+    surface_->SetDC(canvas_.dc());
+    surface_->SetAttributes(RGB(255, 0, 0), PS_SOLID, 1, RGB(0, 255, 0), 1, 12);
+    surface_->DrawPolygon(nullptr, nullptr, 4, 3);
+    surface_->DrawPolygon(kPolygonXs, nullptr, 4, 3);
+    surface_->DrawPolygon(nullptr, kPolygonYs, 4, 3);
+    surface_->DrawString(3, 22, nullptr, 3);
+    surface_->DrawStringBox(3, 22, nullptr, 3);
+    surface_->SetDC(nullptr);
+    EXPECT_EQ(canvas_.Pixels(), before);
+    EXPECT_EQ(LiveGdiObjects(), objects);
+}
+
 }  // namespace
