@@ -1,5 +1,8 @@
 #include "tool_icons.h"
 
+#include <algorithm>
+#include <climits>
+
 namespace {
 
 // Where an icon goes inside its item: a margin of 2 at the left and right.
@@ -8,6 +11,17 @@ struct IconFrame {
     int l, r, t, b;                // the drawing area
     int midX, midY;
 };
+
+// Item edges are kept within half the range of int, so the margins, the
+// handles and the midpoints computed from them cannot overflow; every real
+// item lies well inside and is left as it is.
+constexpr LONG kFarthestEdge = INT_MAX / 2;
+
+LONG Bounded(LONG edge) { return std::clamp(edge, -kFarthestEdge, kFarthestEdge); }
+
+RECT BoundedItem(const RECT& item) {
+    return RECT{Bounded(item.left), Bounded(item.top), Bounded(item.right), Bounded(item.bottom)};
+}
 
 IconFrame FrameOf(const RECT& item) {
     IconFrame f;
@@ -82,7 +96,7 @@ const IconPainter kIconPainters[kToolCount] = {
 
 }  // namespace
 
-int DrawToolIconInto(HDC dc, const RECT& item, int index) {
+int DrawToolIconInto(HDC dc, const RECT& rawItem, int index) {
     int saved = SaveDC(dc);
     HPEN pen = CreatePen(PS_SOLID, 0, RGB(0, 64, 128));
     HBRUSH brush = CreateSolidBrush(RGB(200, 0, 0));
@@ -90,6 +104,7 @@ int DrawToolIconInto(HDC dc, const RECT& item, int index) {
     SelectObject(dc, brush);
     bool known = index >= 0 && index < kToolCount;
     if (known) {
+        const RECT item = BoundedItem(rawItem);
         // The polygon's tip and its handle sit on the item's right edge and
         // would spill into whatever lies beside the item; the clip keeps
         // every icon inside its own item. The DC keeps a copy of the region.

@@ -2,6 +2,7 @@
 // device context and the GDI object count are left as they were found.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <vector>
 
 #include "memory_canvas.h"
@@ -116,6 +117,28 @@ TEST_F(ToolIconsTest, NoIconLeavesAGdiObjectBehind) {
         EXPECT_EQ(GetCurrentObject(dc, OBJ_PEN), pen) << "icon " << index;
         EXPECT_EQ(GetCurrentObject(dc, OBJ_BRUSH), brush) << "icon " << index;
     }
+}
+
+// Item rectangles at the edges of the coordinate range draw without
+// overflowing, and still leave nothing behind.
+TEST_F(ToolIconsTest, ItemsAtTheEdgesOfTheRangeAreSafe) {
+    const RECT items[] = {
+        {INT_MAX - 1, INT_MAX - 1, INT_MAX, INT_MAX},  // icons reach beyond the right edge
+        {INT_MIN, INT_MIN, INT_MIN + 1, INT_MIN + 1},  // and before the left one
+        {INT_MIN, INT_MIN, INT_MAX, INT_MAX},           // the widest item
+        {INT_MAX, INT_MAX, INT_MIN, INT_MIN},           // turned inside out
+    };
+    DWORD objects = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    for (const RECT& item : items) {
+        item_.rcItem = item;
+        for (int index = 0; index < 5; ++index) factory_->DrawToolIcon(index, &item_);
+        EXPECT_EQ(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), objects);
+    }
+    canvas_.Fill(RECT{0, 0, 100, 40}, kWhite);
+    std::vector<COLORREF> before = canvas_.Pixels();
+    item_.rcItem = RECT{INT_MAX - 1, INT_MAX - 1, INT_MAX, INT_MAX};
+    for (int index = 0; index < 5; ++index) factory_->DrawToolIcon(index, &item_);
+    EXPECT_EQ(canvas_.CountChanged(before), 0) << "an item far off the canvas shows nothing";
 }
 
 }  // namespace
