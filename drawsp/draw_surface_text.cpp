@@ -22,7 +22,8 @@ int TextLength(const char* text) { return static_cast<int>(std::strlen(text)); }
 // The negative height asks for the character height, not the cell height.
 // The lowest int, which has no 32-bit negative, asks for the largest height.
 HFONT DrawSurface::CreateTextFont() const {
-    return CreateFontA(Clamped(-static_cast<long long>(fontHeight_)), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+    const int height = Clamped(-static_cast<long long>(fontHeight_));
+    return CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
                        "Arial");
 }
