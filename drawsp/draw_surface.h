@@ -41,6 +41,10 @@ private:
     // The text font: character height fontHeight, face "Arial". The caller
     // selects it back out and deletes it.
     HFONT CreateTextFont() const;
+    // Runs `draw` inside BeginDraw/EndDraw with the text font selected and
+    // baseline-left alignment; used only by the two text primitives.
+    template <class Draw>
+    void DrawInTextFont(int mode, Draw draw);
 
     HDC dc_ = nullptr;
     COLORREF colour_ = 0;

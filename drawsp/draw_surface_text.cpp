@@ -28,17 +28,22 @@ HFONT DrawSurface::CreateTextFont() const {
                        "Arial");
 }
 
-void DrawSurface::DrawString(int x, int y, const char* text, int mode) {
-    if (dc_ == nullptr) return;
-    if (text == nullptr) text = "";
+template <class Draw>
+void DrawSurface::DrawInTextFont(int mode, Draw draw) {
     BeginDraw(mode);
     HFONT font = CreateTextFont();
     HGDIOBJ oldFont = SelectObject(dc_, font);
     SetTextAlign(dc_, kBaselineLeft);
-    TextOutA(dc_, x, y, text, TextLength(text));
+    draw();
     SelectObject(dc_, oldFont);
     DeleteObject(font);
     EndDraw();
+}
+
+void DrawSurface::DrawString(int x, int y, const char* text, int mode) {
+    if (dc_ == nullptr) return;
+    if (text == nullptr) text = "";
+    DrawInTextFont(mode, [&] { TextOutA(dc_, x, y, text, TextLength(text)); });
 }
 
 // The box is the measured extent as it comes, signs included, and is never
@@ -46,17 +51,12 @@ void DrawSurface::DrawString(int x, int y, const char* text, int mode) {
 void DrawSurface::DrawStringBox(int x, int y, const char* text, int mode) {
     if (dc_ == nullptr) return;
     if (text == nullptr) text = "";
-    BeginDraw(mode);
-    HFONT font = CreateTextFont();
-    HGDIOBJ oldFont = SelectObject(dc_, font);
-    SetTextAlign(dc_, kBaselineLeft);
-    RECT extent = {0, 0, 0, 0};
-    DrawTextA(dc_, text, TextLength(text), &extent, DT_CALCRECT | DT_BOTTOM);
-    const long long width = static_cast<long long>(extent.right) - extent.left;
-    const long long height = static_cast<long long>(extent.bottom) - extent.top;
-    SelectObject(dc_, GetStockObject(NULL_BRUSH));
-    Rectangle(dc_, x, Clamped(y - height), Clamped(x + width), y);
-    SelectObject(dc_, oldFont);
-    DeleteObject(font);
-    EndDraw();
+    DrawInTextFont(mode, [&] {
+        RECT extent = {0, 0, 0, 0};
+        DrawTextA(dc_, text, TextLength(text), &extent, DT_CALCRECT | DT_BOTTOM);
+        const long long width = static_cast<long long>(extent.right) - extent.left;
+        const long long height = static_cast<long long>(extent.bottom) - extent.top;
+        SelectObject(dc_, GetStockObject(NULL_BRUSH));
+        Rectangle(dc_, x, Clamped(y - height), Clamped(x + width), y);
+    });
 }
