@@ -2,7 +2,7 @@
 // on integers: a pixel of column x lies at u = 2 (x - left) - a, where a is
 // the horizontal diameter between outermost pixel centres, and likewise v
 // for rows. The curve is b^2 u^2 + a^2 v^2 = a^2 b^2.
-#include "ellipse_raster.h"
+#include "gdi/ellipse_raster.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,97 +1,9 @@
-// The port layer's public header: the subset of the Win32 API that Tarnwick
-// uses, under Win32's names, types, constants and argument orders. Code in
-// app/, drawsp/ and drawtools/ includes only this header for platform work, so
-// it reads as it would against the real system headers.
-//
-// Types keep their Win32 widths: LONG, DWORD, COLORREF and friends are 32 bits
-// even though `long` is 64 bits here. "A" functions take 8-bit text, which on
-// this platform is UTF-8.
-#ifndef TARNWICK_PLATFORM_WINDOWS_H
-#define TARNWICK_PLATFORM_WINDOWS_H
+// GDI32 of the port layer: device contexts, pens, brushes, fonts, regions,
+// mapping modes, drawing and print jobs.
+#ifndef TARNWICK_PLATFORM_WINGDI_H
+#define TARNWICK_PLATFORM_WINGDI_H
 
-#include <cstdint>
-
-#if defined(TARNWICK_PLATFORM_BUILD)
-#define WINAPI_EXPORT __attribute__((visibility("default")))
-#else
-#define WINAPI_EXPORT
-#endif
-#define WINAPI
-
-// ---- basic types -----------------------------------------------------------
-typedef int BOOL;
-typedef unsigned char BYTE;
-typedef unsigned short WORD;
-typedef std::uint32_t DWORD;
-typedef std::int32_t LONG;
-typedef unsigned int UINT;
-typedef std::uint32_t COLORREF;
-typedef std::uintptr_t WPARAM;
-typedef std::intptr_t LPARAM;
-typedef std::intptr_t LRESULT;
-typedef std::intptr_t INT_PTR;
-typedef std::uintptr_t UINT_PTR;
-typedef std::uintptr_t ULONG_PTR;
-typedef char* LPSTR;
-typedef const char* LPCSTR;
-typedef void* LPVOID;
-typedef void* HANDLE;
-typedef void* HGLOBAL;
-
-#ifndef TRUE
-#define TRUE 1
-#define FALSE 0
-#endif
-
-// Handles are distinct pointer types, as with Win32's STRICT, so the compiler
-// catches a pen passed where a brush was meant.
-#define TARNWICK_DECLARE_HANDLE(name) \
-    struct name##__;                  \
-    typedef struct name##__* name
-TARNWICK_DECLARE_HANDLE(HINSTANCE);
-TARNWICK_DECLARE_HANDLE(HWND);
-TARNWICK_DECLARE_HANDLE(HDC);
-TARNWICK_DECLARE_HANDLE(HPEN);
-TARNWICK_DECLARE_HANDLE(HBRUSH);
-TARNWICK_DECLARE_HANDLE(HFONT);
-TARNWICK_DECLARE_HANDLE(HRGN);
-TARNWICK_DECLARE_HANDLE(HBITMAP);
-TARNWICK_DECLARE_HANDLE(HCURSOR);
-TARNWICK_DECLARE_HANDLE(HICON);
-TARNWICK_DECLARE_HANDLE(HACCEL);
-TARNWICK_DECLARE_HANDLE(HMENU);
-typedef HINSTANCE HMODULE;
-typedef void* HGDIOBJ;
-typedef void (*FARPROC)();
-
-typedef struct tagPOINT {
-    LONG x;
-    LONG y;
-} POINT, *LPPOINT;
-
-typedef struct tagSIZE {
-    LONG cx;
-    LONG cy;
-} SIZE, *LPSIZE;
-
-typedef struct tagRECT {
-    LONG left;
-    LONG top;
-    LONG right;
-    LONG bottom;
-} RECT, *LPRECT;
-
-typedef struct tagDRAWITEMSTRUCT {
-    UINT CtlType;
-    UINT CtlID;
-    UINT itemID;
-    UINT itemAction;
-    UINT itemState;
-    HWND hwndItem;
-    HDC hDC;
-    RECT rcItem;
-    ULONG_PTR itemData;
-} DRAWITEMSTRUCT, *LPDRAWITEMSTRUCT;
+#include "windef.h"
 
 #define RGB(r, g, b) \
     ((COLORREF)(((BYTE)(r)) | ((WORD)((BYTE)(g)) << 8) | (((DWORD)(BYTE)(b)) << 16)))
@@ -99,13 +11,6 @@ typedef struct tagDRAWITEMSTRUCT {
 #define GetGValue(c) ((BYTE)(((WORD)(c)) >> 8))
 #define GetBValue(c) ((BYTE)((c) >> 16))
 #define CLR_INVALID 0xFFFFFFFF
-
-// ---- owner draw --------------------------------------------------------------
-#define ODT_COMBOBOX 3
-#define ODA_DRAWENTIRE 0x0001
-#define ODS_SELECTED 0x0001
-#define ODS_FOCUS 0x0010
-#define ODS_COMBOBOXEDIT 0x1000
 
 // ---- pens, brushes, stock objects ------------------------------------------
 #define PS_SOLID 0
@@ -178,26 +83,12 @@ typedef struct tagDRAWITEMSTRUCT {
 #define TA_BOTTOM 8
 #define TA_BASELINE 24
 
-#define DT_TOP 0x00000000
-#define DT_LEFT 0x00000000
-#define DT_CENTER 0x00000001
-#define DT_RIGHT 0x00000002
-#define DT_VCENTER 0x00000004
-#define DT_BOTTOM 0x00000008
-#define DT_WORDBREAK 0x00000010
-#define DT_SINGLELINE 0x00000020
-#define DT_NOCLIP 0x00000100
-#define DT_CALCRECT 0x00000400
-
-// ---- regions, resources, devices -------------------------------------------
+// ---- regions, devices -------------------------------------------
 #define ERROR 0
 #define NULLREGION 1
 #define SIMPLEREGION 2
 #define COMPLEXREGION 3
 #define RGN_COPY 5
-
-#define GR_GDIOBJECTS 0
-#define GR_USEROBJECTS 1
 
 #define HORZRES 8
 #define VERTRES 10
@@ -213,18 +104,6 @@ typedef struct _DOCINFOA {
 } DOCINFOA;
 
 extern "C++" {
-
-// ---- libraries (KERNEL32) ---------------------------------------------------
-// A bare file name is looked for in the running executable's folder first,
-// then through the system's library search; the current working folder is
-// never searched. A name containing '/' is used as given.
-WINAPI_EXPORT HMODULE LoadLibraryA(LPCSTR fileName);
-WINAPI_EXPORT FARPROC GetProcAddress(HMODULE module, LPCSTR procName);
-WINAPI_EXPORT BOOL FreeLibrary(HMODULE module);
-WINAPI_EXPORT HANDLE GetCurrentProcess();
-// GR_GDIOBJECTS: live pens, brushes, fonts, regions, bitmaps and DCs made
-// and not yet freed (stock objects are not counted).
-WINAPI_EXPORT DWORD GetGuiResources(HANDLE process, DWORD flags);
 
 // ---- device contexts ---------------------------------------------------------
 WINAPI_EXPORT HDC CreateCompatibleDC(HDC dc);
@@ -284,21 +163,15 @@ WINAPI_EXPORT BOOL LineTo(HDC dc, int x, int y);
 WINAPI_EXPORT BOOL Rectangle(HDC dc, int left, int top, int right, int bottom);
 WINAPI_EXPORT BOOL Ellipse(HDC dc, int left, int top, int right, int bottom);
 WINAPI_EXPORT BOOL Polygon(HDC dc, const POINT* points, int count);
-WINAPI_EXPORT int FillRect(HDC dc, const RECT* rect, HBRUSH brush);
 WINAPI_EXPORT COLORREF GetPixel(HDC dc, int x, int y);
 WINAPI_EXPORT COLORREF SetPixel(HDC dc, int x, int y, COLORREF colour);
 WINAPI_EXPORT BOOL TextOutA(HDC dc, int x, int y, LPCSTR text, int length);
-WINAPI_EXPORT int DrawTextA(HDC dc, LPCSTR text, int length, LPRECT rect, UINT format);
 
 // ---- printing ----------------------------------------------------------------
 WINAPI_EXPORT int StartDocA(HDC dc, const DOCINFOA* info);
 WINAPI_EXPORT int StartPage(HDC dc);
 WINAPI_EXPORT int EndPage(HDC dc);
 WINAPI_EXPORT int EndDoc(HDC dc);
-
-// ---- windows (the pieces needed before the main window exists) ---------------
-// With a null window InvalidateRect does nothing and returns FALSE.
-WINAPI_EXPORT BOOL InvalidateRect(HWND window, const RECT* rect, BOOL erase);
 
 }  // extern "C++"
 

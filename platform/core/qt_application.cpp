@@ -1,4 +1,4 @@
-#include "qt_application.h"
+#include "core/qt_application.h"
 
 #include <QApplication>
 

@@ -1,7 +1,7 @@
 // Mapping modes and the logical/device coordinate conversions.
-#include "mapping.h"
+#include "gdi/mapping.h"
 
-#include "device_context.h"
+#include "gdi/device_context.h"
 
 #include <cmath>
 #include <cstdlib>

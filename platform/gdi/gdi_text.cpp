@@ -1,8 +1,8 @@
 // Fonts and text: CreateFontA, TextOutA and DrawTextA. Text arrives as UTF-8.
 // Font heights are logical units taken through the mapping's y scale; text is
 // always drawn upright, with the text colour, ignoring the raster operation.
-#include "device_context.h"
-#include "qt_application.h"
+#include "gdi/device_context.h"
+#include "core/qt_application.h"
 
 #include <QFontMetricsF>
 #include <QStringList>

@@ -9,8 +9,8 @@
 #ifndef TARNWICK_PLATFORM_DEVICE_CONTEXT_H
 #define TARNWICK_PLATFORM_DEVICE_CONTEXT_H
 
-#include "gdi_objects.h"
-#include "mapping.h"
+#include "gdi/gdi_objects.h"
+#include "gdi/mapping.h"
 #include "windows.h"
 
 #include <QBrush>

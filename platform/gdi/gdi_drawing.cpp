@@ -1,8 +1,8 @@
 // Lines, rectangles, ellipses, polygons and rectangle fills, drawn aliased in
 // device pixels with GDI's pixel rules: a line leaves out its last pixel, and
 // a box (l, t, r, b) covers the pixels l..r-1 and t..b-1 after mapping.
-#include "device_context.h"
-#include "ellipse_raster.h"
+#include "gdi/device_context.h"
+#include "gdi/ellipse_raster.h"
 
 #include <QPolygon>
 

@@ -1,8 +1,8 @@
 // Device contexts: creation and defaults, SaveDC/RestoreDC, object selection,
 // attributes, and bringing the painter up to date before a primitive runs.
-#include "device_context.h"
+#include "gdi/device_context.h"
 
-#include "qt_application.h"
+#include "core/qt_application.h"
 
 #include <algorithm>
 #include <cmath>

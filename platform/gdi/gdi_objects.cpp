@@ -1,7 +1,7 @@
 // The slot table of GDI objects, the stock objects and the live-object count.
-#include "gdi_objects.h"
+#include "gdi/gdi_objects.h"
 
-#include "device_context.h"
+#include "gdi/device_context.h"
 
 #include <new>
 #include <utility>

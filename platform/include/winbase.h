@@ -1,0 +1,20 @@
+// KERNEL32 of the port layer: loading libraries and the process handle.
+#ifndef TARNWICK_PLATFORM_WINBASE_H
+#define TARNWICK_PLATFORM_WINBASE_H
+
+#include "windef.h"
+
+extern "C++" {
+
+// ---- libraries (KERNEL32) ---------------------------------------------------
+// A bare file name is looked for in the running executable's folder first,
+// then through the system's library search; the current working folder is
+// never searched. A name containing '/' is used as given.
+WINAPI_EXPORT HMODULE LoadLibraryA(LPCSTR fileName);
+WINAPI_EXPORT FARPROC GetProcAddress(HMODULE module, LPCSTR procName);
+WINAPI_EXPORT BOOL FreeLibrary(HMODULE module);
+WINAPI_EXPORT HANDLE GetCurrentProcess();
+
+}  // extern "C++"
+
+#endif
