@@ -1,21 +1,24 @@
-// The device context behind an HDC: a QPainter on a paint device plus the
-// whole GDI state, and the stack of states kept by SaveDC.
+// The device context behind an HDC: the whole GDI state, the stack of
+// states kept by SaveDC, and a QPainter on the DC's target.
 //
 // The painter always works in device pixels with no transform of its own:
 // every primitive maps its points through the DC's transform first. Painter
-// state (pen, brush, composition mode, clip) is applied lazily, only when a
-// primitive runs and only where it differs from what the painter already has,
-// so that selecting objects and saving/restoring the DC stay cheap.
-#ifndef TARNWICK_PLATFORM_DEVICE_CONTEXT_H
-#define TARNWICK_PLATFORM_DEVICE_CONTEXT_H
+// state (pen, brush, composition mode, clip) is brought up to date lazily,
+// only when a primitive runs and only where it differs from what the painter
+// already has, so that selecting objects and saving/restoring the DC stay
+// cheap. That cache is the context's own: drawing code asks what is in force.
+#ifndef TARNWICK_PLATFORM_GDI_DEVICE_CONTEXT_H
+#define TARNWICK_PLATFORM_GDI_DEVICE_CONTEXT_H
 
+#include "gdi/device_pen.h"
 #include "gdi/gdi_objects.h"
 #include "gdi/mapping.h"
+#include "gdi/raster_ops.h"
 #include "windows.h"
 
 #include <QBrush>
+#include <QImage>
 #include <QPainter>
-#include <QPen>
 #include <QRegion>
 
 #include <cstdint>
@@ -45,87 +48,88 @@ enum class DeviceKind : std::uint8_t {
     Device,  // draws on another paint device (a printer)
 };
 
-// The pen as the painter needs it, after mapping.
-struct DevicePen {
-    int style = PS_SOLID;  // PS_SOLID, a dash style, or PS_NULL
-    int width = 1;         // device pixels, at least 1
-    COLORREF colour = 0;
+class DeviceContext {
+public:
+    DeviceContext(DeviceKind kind, int dpiX, int dpiY);
+    ~DeviceContext();
 
-    bool IsNull() const { return style == PS_NULL; }
-    bool IsThinSolid() const { return style == PS_SOLID && width == 1; }
-    bool operator==(const DevicePen& other) const {
-        return style == other.style && width == other.width && colour == other.colour;
-    }
-};
-
-// Win32's cosmetic dash pattern of a one-pixel pen style, in pixels: on,
-// off, on, off... (PS_DASH for any style that is not a dot style).
-struct DashPattern {
-    const int* lengths;
-    int count;
-
-    // Whether the pixel at this distance from the pattern's start is drawn.
-    bool IsOn(long long position) const;
-};
-DashPattern CosmeticDashes(int style);
-
-struct PainterCache {
-    bool penValid = false;
-    DevicePen pen;
-    bool brushValid = false;
-    bool brushHollow = true;
-    COLORREF brushColour = 0;
-    bool compositionValid = false;
-    QPainter::CompositionMode composition = QPainter::CompositionMode_SourceOver;
-    bool clipValid = false;
-};
-
-constexpr std::uint32_t kDeviceContextMagic = 0x47444943;  // "GDIC"
-
-struct DeviceContext {
-    std::uint32_t magic = kDeviceContextMagic;
-    DeviceKind kind = DeviceKind::Memory;
+    HDC handle = nullptr;
+    const DeviceKind kind;
     DcState state;
     DcState* saved = nullptr;  // saved[0] is level 1
     int savedCount = 0;
     int savedCapacity = 0;
     Transform transform;
-    int dpiX = 96;
-    int dpiY = 96;
-    QPaintDevice* device = nullptr;  // current target, null when nothing to draw on
-    QImage* image = nullptr;         // the same target when it is an image
-    QPainter painter;
-    PainterCache cache;
+    int dpiX;
+    int dpiY;
 
-    // Recomputes the transform after any change of the mapping.
-    void MappingChanged();
+    // ---- the target ----
+    QPaintDevice* Device() const { return device_; }
+    // The target when it is an image, else null.
+    QImage* Image() const { return image_; }
+    // Draws into an image or onto a device owned by the caller.
+    void TargetImage(QImage* image);
+    void TargetDevice(QPaintDevice* device);
     // Re-targets the painter after the selected bitmap changed.
     void BitmapChanged();
+    // Lets go of the target, before it may change or be freed.
+    void EndPainting();
+    // True when the target's pixels can be written as 0xAARRGGBB words.
+    bool HasWordPixels() const;
+
+    // ---- after a state change ----
+    // Recomputes the transform after any change of the mapping.
+    void MappingChanged();
+    void ClipChanged() { cache_.clipValid = false; }
+
+    // ---- bringing the painter up to date before a primitive ----
     // The painter, begun on the target, or null when there is none.
     QPainter* Painter();
-    // The painter with the DC's clip applied, false when there is no target.
+    // The painter with the DC's clip applied; false when there is no target.
     bool PrepareTarget();
-    // Brings the painter's composition mode and clip up to date for the ROP.
-    // False when the raster operation draws nothing (R2_NOP).
+    // Composition mode and clip for the ROP. False when the raster
+    // operation draws nothing (R2_NOP).
     bool ApplyRasterState();
     // Painter pen/brush for the selected objects (composition and clip too).
     bool ApplyPen();
     bool ApplyBrush();
-    // True when the target's pixels can be written as 0xAARRGGBB words.
-    bool HasWordPixels() const {
-        return image && (image->format() == QImage::Format_RGB32 ||
-                         image->format() == QImage::Format_ARGB32_Premultiplied);
-    }
-    // Composition for text and FillRect, which ignore the ROP.
+    // Composition for SetPixel, text and FillRect, which ignore the ROP.
     void ApplyCopyMode();
-    void InvalidateClip() { cache.clipValid = false; }
-    // False for operations such as R2_NOT that change a pixel again when a
-    // figure covers it twice; such figures must touch each pixel once.
-    bool RopIsIdempotent() const;
+    // Text state: copy mode, transparent background, the font, and the text
+    // colour as the painter's pen.
+    bool ApplyText(const QFont& font);
+    // Narrows the painter's clip to a box (DrawTextA) until the next
+    // primitive brings the DC's own clip back.
+    void ClipPainterTo(const QRect& box);
+    // The painter after one of the Apply or Prepare calls succeeded.
+    QPainter& ActivePainter() { return painter_; }
 
-    DevicePen CurrentDevicePen() const;
-    // Colour a primitive uses for the pen/brush under the current ROP.
-    COLORREF RopColour(COLORREF colour) const;
+    // ---- what is in force (valid after ApplyPen / ApplyBrush) ----
+    const DevicePen& PenInForce() const { return cache_.pen; }
+    bool BrushIsHollow() const { return cache_.brushHollow; }
+    COLORREF BrushColour() const { return cache_.brushColour; }
+    const RasterOp& Rop() const { return RasterOpFor(state.rop2); }
+
+private:
+    DeviceContext(const DeviceContext&) = delete;
+    DeviceContext& operator=(const DeviceContext&) = delete;
+
+    struct PainterCache {
+        bool penValid = false;
+        DevicePen pen;
+        bool brushValid = false;
+        bool brushHollow = true;
+        COLORREF brushColour = 0;
+        bool compositionValid = false;
+        QPainter::CompositionMode composition = QPainter::CompositionMode_SourceOver;
+        bool clipValid = false;
+    };
+    void SetComposition(QPainter::CompositionMode mode);
+
+    QPaintDevice* device_ = nullptr;  // null when there is nothing to draw on
+    QImage* image_ = nullptr;
+    QPainter painter_;
+    PainterCache cache_;
 };
 
 // The live device context of a handle, or null.
@@ -135,8 +139,6 @@ DeviceContext* DeviceContextOf(HDC dc);
 // paint device (printers). The caller keeps the target alive until DeleteDC.
 HDC CreateImageDeviceContext(QImage* image, int dpiX, int dpiY);
 HDC CreatePaintDeviceContext(QPaintDevice* device, int dpiX, int dpiY);
-
-QColor ToQColor(COLORREF colour);
 
 }  // namespace tarnwick::gdi
 

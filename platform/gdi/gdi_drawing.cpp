@@ -2,6 +2,7 @@
 // device pixels with GDI's pixel rules: a line leaves out its last pixel, and
 // a box (l, t, r, b) covers the pixels l..r-1 and t..b-1 after mapping.
 #include "gdi/device_context.h"
+#include "gdi/dashes.h"
 #include "gdi/ellipse_raster.h"
 
 #include <QPolygon>
@@ -30,13 +31,11 @@ void FillPixels(QPainter& painter, int x0, int y0, int x1, int y1, const QColor&
     painter.fillRect(QRect(x0, y0, x1 - x0 + 1, y1 - y0 + 1), colour);
 }
 
-std::uint32_t ApplyRop2(int rop2, std::uint32_t pen, std::uint32_t screen);
-
 // Writes a span of pixels straight into an image target, for the common
 // case of no clip or a rectangular one. False when the painter must do it.
 bool TryDirectSpan(DeviceContext& context, const QRect& span, COLORREF colour) {
     if (!context.HasWordPixels()) return false;
-    QRect area = span & context.image->rect();
+    QRect area = span & context.Image()->rect();
     if (context.state.hasClip) {
         if (context.state.clip.rectCount() > 1) return false;
         area &= context.state.clip.boundingRect();
@@ -44,16 +43,16 @@ bool TryDirectSpan(DeviceContext& context, const QRect& span, COLORREF colour) {
     if (area.isEmpty()) return true;
     const std::uint32_t pen = 0xFF000000u | (GetRValue(colour) << 16) | (GetGValue(colour) << 8) |
                               GetBValue(colour);
-    const int rop2 = context.state.rop2;
-    const qsizetype stride = context.image->bytesPerLine();
-    uchar* bits = context.image->bits();
+    const RasterOp& rop = context.Rop();
+    const qsizetype stride = context.Image()->bytesPerLine();
+    uchar* bits = context.Image()->bits();
     for (int y = area.top(); y <= area.bottom(); ++y) {
         auto* pixel = reinterpret_cast<std::uint32_t*>(bits + y * stride) + area.left();
         auto* end = pixel + area.width();
-        if (rop2 == R2_COPYPEN) {
+        if (rop.rop2 == R2_COPYPEN) {
             std::fill(pixel, end, pen);
         } else {
-            for (; pixel != end; ++pixel) *pixel = 0xFF000000u | ApplyRop2(rop2, pen, *pixel);
+            for (; pixel != end; ++pixel) *pixel = 0xFF000000u | rop.Apply(pen, *pixel);
         }
     }
     return true;
@@ -62,7 +61,7 @@ bool TryDirectSpan(DeviceContext& context, const QRect& span, COLORREF colour) {
 // A one-pixel solid axis-aligned line as a filled span: the same pixels as
 // the general line path (last pixel left out) at a fraction of its cost.
 bool TryAxisAlignedSpan(DeviceContext& context, POINT from, POINT to) {
-    if (!context.cache.pen.IsThinSolid()) return false;
+    if (!context.PenInForce().IsThinSolid()) return false;
     QRect span;
     if (from.y == to.y) {
         span = to.x > from.x ? QRect(from.x, from.y, to.x - from.x, 1)
@@ -73,17 +72,17 @@ bool TryAxisAlignedSpan(DeviceContext& context, POINT from, POINT to) {
     } else {
         return false;
     }
-    if (!TryDirectSpan(context, span, context.cache.pen.colour)) {
-        context.painter.fillRect(span, ToQColor(context.cache.pen.colour));
+    if (!TryDirectSpan(context, span, context.PenInForce().colour)) {
+        context.ActivePainter().fillRect(span, ToQColor(context.PenInForce().colour));
     }
     return true;
 }
 
 void DrawDeviceLine(DeviceContext& context, POINT from, POINT to) {
     if (from.x == to.x && from.y == to.y) return;
-    if (!context.ApplyPen() || context.cache.pen.IsNull()) return;
+    if (!context.ApplyPen() || context.PenInForce().IsNull()) return;
     if (TryAxisAlignedSpan(context, from, to)) return;
-    context.painter.drawLine(QPoint(from.x, from.y), QPoint(to.x, to.y));
+    context.ActivePainter().drawLine(QPoint(from.x, from.y), QPoint(to.x, to.y));
 }
 
 // A solid-pen rectangle as filled bands: a pen of width w is centred on the
@@ -91,7 +90,7 @@ void DrawDeviceLine(DeviceContext& context, POINT from, POINT to) {
 // fills what the pen leaves. No pixel is covered twice.
 void DrawSolidFrameRectangle(DeviceContext& context, const DeviceBox& box, int width,
                              const QColor& pen, const QColor* brush) {
-    QPainter& painter = context.painter;
+    QPainter& painter = context.ActivePainter();
     int outside = width / 2, inside = width - 1 - outside;
     int x0 = box.left - outside, x1 = box.right - 1 + inside;
     int y0 = box.top - outside, y1 = box.bottom - 1 + inside;
@@ -109,21 +108,9 @@ void DrawSolidFrameRectangle(DeviceContext& context, const DeviceBox& box, int w
 }
 
 const QColor* BrushColour(DeviceContext& context, QColor& storage) {
-    if (context.cache.brushHollow) return nullptr;
-    storage = ToQColor(context.cache.brushColour);
+    if (context.BrushIsHollow()) return nullptr;
+    storage = ToQColor(context.BrushColour());
     return &storage;
-}
-
-// GDI's binary raster operations as truth tables: bit (P << 1 | D) of
-// (rop2 - 1) is the result for pen bit P and screen bit D.
-std::uint32_t ApplyRop2(int rop2, std::uint32_t pen, std::uint32_t screen) {
-    unsigned table = static_cast<unsigned>(rop2 - 1);
-    std::uint32_t result = 0;
-    if (table & 1u) result |= ~pen & ~screen;
-    if (table & 2u) result |= ~pen & screen;
-    if (table & 4u) result |= pen & ~screen;
-    if (table & 8u) result |= pen & screen;
-    return result;
 }
 
 // Draws a figure under an operation that is not idempotent (R2_NOT,
@@ -132,8 +119,8 @@ std::uint32_t ApplyRop2(int rop2, std::uint32_t pen, std::uint32_t screen) {
 // target is then combined exactly once with its colour.
 template <typename Draw>
 void DrawOnceThroughScratch(DeviceContext& context, const QRectF& figureBounds, Draw draw) {
-    QImage& target = *context.image;
-    QPainter& painter = context.painter;
+    QImage& target = *context.Image();
+    QPainter& painter = context.ActivePainter();
     int margin = painter.pen().width() + 2;
     QRect bounds = figureBounds.toAlignedRect().adjusted(-margin, -margin, margin, margin) &
                    target.rect();
@@ -153,7 +140,7 @@ void DrawOnceThroughScratch(DeviceContext& context, const QRectF& figureBounds, 
 
     QRegion area(bounds);
     if (context.state.hasClip) area &= context.state.clip;
-    int rop2 = context.state.rop2;
+    const RasterOp& rop = context.Rop();
     for (const QRect& rect : area) {
         for (int y = rect.top(); y <= rect.bottom(); ++y) {
             auto* line = reinterpret_cast<QRgb*>(target.scanLine(y));
@@ -161,7 +148,7 @@ void DrawOnceThroughScratch(DeviceContext& context, const QRectF& figureBounds, 
             for (int x = rect.left(); x <= rect.right(); ++x) {
                 QRgb colour = source[x - bounds.left()];
                 if (qAlpha(colour) == 0) continue;
-                line[x] = 0xFF000000u | (ApplyRop2(rop2, colour, line[x]) & 0xFFFFFFu);
+                line[x] = 0xFF000000u | (rop.Apply(colour, line[x]) & 0xFFFFFFu);
             }
         }
     }
@@ -170,13 +157,13 @@ void DrawOnceThroughScratch(DeviceContext& context, const QRectF& figureBounds, 
 // Draws a closed figure: brush inside, pen on the outline.
 template <typename Draw>
 void DrawClosedFigure(DeviceContext& context, const QRectF& bounds, Draw draw) {
-    bool hasPen = !context.cache.pen.IsNull();
-    bool hasBrush = !context.cache.brushHollow;
-    if (hasPen && hasBrush && !context.RopIsIdempotent() && context.HasWordPixels()) {
+    bool hasPen = !context.PenInForce().IsNull();
+    bool hasBrush = !context.BrushIsHollow();
+    if (hasPen && hasBrush && !context.Rop().IsIdempotent() && context.HasWordPixels()) {
         DrawOnceThroughScratch(context, bounds, draw);
         return;
     }
-    draw(context.painter);
+    draw(context.ActivePainter());
 }
 
 // One row's run of pixels x0..x1 through the fastest path that keeps the
@@ -184,7 +171,7 @@ void DrawClosedFigure(DeviceContext& context, const QRectF& bounds, Draw draw) {
 void FillSpan(DeviceContext& context, int x0, int x1, int y, COLORREF colour) {
     if (x1 < x0) return;
     QRect span(x0, y, x1 - x0 + 1, 1);
-    if (!TryDirectSpan(context, span, colour)) context.painter.fillRect(span, ToQColor(colour));
+    if (!TryDirectSpan(context, span, colour)) context.ActivePainter().fillRect(span, ToQColor(colour));
 }
 
 // Paints a dashed outline run by run in the order of the path, so that the
@@ -193,9 +180,9 @@ void FillSpan(DeviceContext& context, int x0, int x1, int y, COLORREF colour) {
 class DashedOutline {
 public:
     DashedOutline(DeviceContext& context, const QRect& visible)
-        : context_(context), visible_(visible), dashes_(CosmeticDashes(context.cache.pen.style)),
+        : context_(context), visible_(visible), dashes_(CosmeticDashes(context.PenInForce().style)),
           opaque_(context.state.bkMode == OPAQUE),
-          background_(context.RopColour(context.state.bkColour)) {}
+          background_(context.Rop().PaintColour(context.state.bkColour)) {}
 
     // The pixels x0..x1 of row y, walked rightwards or leftwards. Only the
     // visible ones are painted; the rest just move the pattern on.
@@ -209,7 +196,7 @@ public:
                 const bool on = dashes_.IsOn(PositionOf(x, x0, x1, rightwards));
                 int end = x;
                 while (end < to && dashes_.IsOn(PositionOf(end + 1, x0, x1, rightwards)) == on) ++end;
-                if (on) FillSpan(context_, x, end, y, context_.cache.pen.colour);
+                if (on) FillSpan(context_, x, end, y, context_.PenInForce().colour);
                 else if (opaque_) FillSpan(context_, x, end, y, background_);
                 x = end + 1;
             }
@@ -242,8 +229,8 @@ void DrawDashedEllipse(DeviceContext& context, const DeviceBox& box, const QRect
         const EllipseRow row = raster.Row(y);
         const int from = row.HasInterior() ? row.interiorRight + 1 : std::max(row.left, middle);
         outline.Run(y, from, row.right, upper(y));
-        if (row.HasInterior() && !context.cache.brushHollow && y >= visible.top() && y <= visible.bottom())
-            FillSpan(context, row.interiorLeft, row.interiorRight, y, context.cache.brushColour);
+        if (row.HasInterior() && !context.BrushIsHollow() && y >= visible.top() && y <= visible.bottom())
+            FillSpan(context, row.interiorLeft, row.interiorRight, y, context.BrushColour());
     }
     for (int y = box.bottom - 1; y >= box.top; --y) {
         const EllipseRow row = raster.Row(y);
@@ -255,9 +242,9 @@ void DrawDashedEllipse(DeviceContext& context, const DeviceBox& box, const QRect
 // A solid one-pixel outline around the brush, or, without a pen, the brush
 // alone.
 void DrawThinEllipse(DeviceContext& context, const DeviceBox& box, const QRect& visible) {
-    const DevicePen& pen = context.cache.pen;
-    const bool hasBrush = !context.cache.brushHollow;
-    const COLORREF brush = context.cache.brushColour;
+    const DevicePen& pen = context.PenInForce();
+    const bool hasBrush = !context.BrushIsHollow();
+    const COLORREF brush = context.BrushColour();
     EllipseRaster raster(box.left, box.top, box.right, box.bottom);
     const int lastRow = std::min(box.bottom - 1, visible.bottom());
     for (int y = std::max(box.top, visible.top()); y <= lastRow; ++y) {
@@ -279,13 +266,13 @@ void DrawThinEllipse(DeviceContext& context, const DeviceBox& box, const QRect& 
 // the box grown by that much less the figure of the box w pixels smaller
 // still, which the brush fills.
 void DrawWideEllipse(DeviceContext& context, const DeviceBox& box, const QRect& visible) {
-    const int width = context.cache.pen.width, outside = width / 2;
+    const int width = context.PenInForce().width, outside = width / 2;
     const DeviceBox outer{box.left - outside, box.top - outside, box.right + outside, box.bottom + outside};
     const DeviceBox inner{outer.left + width, outer.top + width, outer.right - width, outer.bottom - width};
     EllipseRaster outerRaster(outer.left, outer.top, outer.right, outer.bottom);
     EllipseRaster innerRaster(inner.left, inner.top, std::max(inner.right, inner.left + 1),
                               std::max(inner.bottom, inner.top + 1));
-    const COLORREF pen = context.cache.pen.colour;
+    const COLORREF pen = context.PenInForce().colour;
     const int lastRow = std::min(outer.bottom - 1, visible.bottom());
     for (int y = std::max(outer.top, visible.top()); y <= lastRow; ++y) {
         const EllipseRow row = outerRaster.Row(y);
@@ -296,7 +283,7 @@ void DrawWideEllipse(DeviceContext& context, const DeviceBox& box, const QRect& 
         const EllipseRow hole = innerRaster.Row(y);
         const int holeLeft = std::max(hole.left, row.left), holeRight = std::min(hole.right, row.right);
         FillSpan(context, row.left, holeLeft - 1, y, pen);
-        if (!context.cache.brushHollow) FillSpan(context, holeLeft, holeRight, y, context.cache.brushColour);
+        if (!context.BrushIsHollow()) FillSpan(context, holeLeft, holeRight, y, context.BrushColour());
         FillSpan(context, holeRight + 1, row.right, y, pen);
     }
 }
@@ -307,18 +294,18 @@ void DrawWideEllipse(DeviceContext& context, const DeviceBox& box, const QRect& 
 // resolution instead, and so does a dashed figure too tall to walk whole.
 bool TryRasterEllipse(DeviceContext& context, DeviceBox box) {
     constexpr int kMaxDashedHeight = 1 << 16;
-    if (!context.image) return false;
-    const DevicePen& pen = context.cache.pen;
+    if (!context.Image()) return false;
+    const DevicePen& pen = context.PenInForce();
     const bool dashed = !pen.IsNull() && pen.style != PS_SOLID;
     if (dashed && box.bottom - box.top > kMaxDashedHeight) return false;
     if (pen.IsNull()) {
         // Without a pen the filled area is one pixel smaller, as on Win32.
         box.right -= 1;
         box.bottom -= 1;
-        if (context.cache.brushHollow || box.IsEmpty()) return true;
+        if (context.BrushIsHollow() || box.IsEmpty()) return true;
     }
     // Only the rows that can reach the target are painted.
-    QRect visible = context.image->rect();
+    QRect visible = context.Image()->rect();
     if (context.state.hasClip) visible &= context.state.clip.boundingRect();
     if (dashed) {
         DrawDashedEllipse(context, box, visible);
@@ -334,7 +321,7 @@ QRectF EllipseRect(const DeviceContext& context, const DeviceBox& box) {
     qreal w = box.right - box.left - 1, h = box.bottom - box.top - 1;
     // A wide pen is centred on the ellipse through the edge pixels' centres;
     // aliased one-pixel outlines and fills sit on pixel coordinates.
-    qreal offset = context.cache.pen.width > 1 ? 0.5 : 0.0;
+    qreal offset = context.PenInForce().width > 1 ? 0.5 : 0.0;
     return QRectF(box.left + offset, box.top + offset, w, h);
 }
 
@@ -367,21 +354,21 @@ BOOL Rectangle(HDC dc, int left, int top, int right, int bottom) {
     DeviceBox box = MapBox(*context, left, top, right, bottom);
     if (box.IsEmpty()) return TRUE;
     if (!context->ApplyPen() || !context->ApplyBrush()) return TRUE;
-    const DevicePen& pen = context->cache.pen;
+    const DevicePen& pen = context->PenInForce();
     QColor brushStorage;
     const QColor* brush = BrushColour(*context, brushStorage);
     if (pen.IsNull()) {
         // Without a pen the filled area is one pixel smaller, as on Win32.
-        if (brush) FillPixels(context->painter, box.left, box.top, box.right - 2, box.bottom - 2, *brush);
+        if (brush) FillPixels(context->ActivePainter(), box.left, box.top, box.right - 2, box.bottom - 2, *brush);
     } else if (pen.style == PS_SOLID) {
         DrawSolidFrameRectangle(*context, box, pen.width, ToQColor(pen.colour), brush);
     } else {
-        if (brush) FillPixels(context->painter, box.left + 1, box.top + 1, box.right - 2, box.bottom - 2, *brush);
+        if (brush) FillPixels(context->ActivePainter(), box.left + 1, box.top + 1, box.right - 2, box.bottom - 2, *brush);
         QPolygon outline;
         outline << QPoint(box.left, box.top) << QPoint(box.right - 1, box.top)
                 << QPoint(box.right - 1, box.bottom - 1) << QPoint(box.left, box.bottom - 1)
                 << QPoint(box.left, box.top);
-        context->painter.drawPolyline(outline);
+        context->ActivePainter().drawPolyline(outline);
     }
     return TRUE;
 }
@@ -407,7 +394,7 @@ BOOL Polygon(HDC dc, const POINT* points, int count) {
         polygon.setPoint(i, p.x, p.y);
     }
     if (!context->ApplyPen() || !context->ApplyBrush()) return TRUE;
-    if (context->cache.pen.width > 1) {
+    if (context->PenInForce().width > 1) {
         QPolygonF centred = QPolygonF(polygon).translated(0.5, 0.5);
         DrawClosedFigure(*context, centred.boundingRect(), [&](QPainter& painter) {
             painter.drawPolygon(centred, Qt::OddEvenFill);  // ALTERNATE filling
@@ -428,7 +415,7 @@ int FillRect(HDC dc, const RECT* rect, HBRUSH brush) {
     DeviceBox box = MapBox(*context, rect->left, rect->top, rect->right, rect->bottom);
     if (box.IsEmpty() || !context->PrepareTarget()) return 1;
     context->ApplyCopyMode();  // FillRect paints the brush as it is, whatever the ROP
-    FillPixels(context->painter, box.left, box.top, box.right - 1, box.bottom - 1,
+    FillPixels(context->ActivePainter(), box.left, box.top, box.right - 1, box.bottom - 1,
                ToQColor(object->brush.colour));
     return 1;
 }

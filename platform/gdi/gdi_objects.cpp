@@ -1,4 +1,4 @@
-// The slot table of GDI objects, the stock objects and the live-object count.
+// GDI objects behind their handles, and the stock objects.
 #include "gdi/gdi_objects.h"
 
 #include "gdi/device_context.h"
@@ -9,76 +9,30 @@
 namespace tarnwick::gdi {
 namespace {
 
-constexpr std::uint32_t kChunkSize = 1024;
-constexpr std::uint32_t kMaxChunks = 4096;
-constexpr std::uint32_t kNoSlot = 0xFFFFFFFFu;
-
-struct SlotTable {
-    GdiObject* chunks[kMaxChunks] = {};
-    std::uint32_t chunkCount = 0;
-    std::uint32_t freeHead = kNoSlot;
-    std::uint32_t liveObjects = 0;  // non-stock objects, including DCs
-};
-
-SlotTable& Table() {
-    static SlotTable table;
-    return table;
+bool IsGdiObjectKind(ObjectKind kind) {
+    return kind == ObjectKind::Pen || kind == ObjectKind::Brush || kind == ObjectKind::Font ||
+           kind == ObjectKind::Region || kind == ObjectKind::Bitmap;
 }
 
-GdiObject* Slot(std::uint32_t index) {
-    SlotTable& table = Table();
-    std::uint32_t chunk = index / kChunkSize;
-    if (chunk >= table.chunkCount) return nullptr;
-    return &table.chunks[chunk][index % kChunkSize];
-}
-
-bool AddChunk() {
-    SlotTable& table = Table();
-    if (table.chunkCount == kMaxChunks) return false;
-    GdiObject* chunk = new (std::nothrow) GdiObject[kChunkSize]();
-    if (!chunk) return false;
-    std::uint32_t base = table.chunkCount * kChunkSize;
-    for (std::uint32_t i = 0; i < kChunkSize; ++i) {
-        chunk[i].index = base + i;
-        chunk[i].generation = 1;
-        chunk[i].kind = ObjectKind::Free;
-        chunk[i].nextFree = (i + 1 < kChunkSize) ? base + i + 1 : table.freeHead;
-    }
-    table.chunks[table.chunkCount++] = chunk;
-    table.freeHead = base;
-    return true;
-}
-
-GdiObject* TakeSlot(ObjectKind kind, bool stock) {
-    SlotTable& table = Table();
-    if (table.freeHead == kNoSlot && !AddChunk()) return nullptr;
-    GdiObject* object = Slot(table.freeHead);
-    table.freeHead = object->nextFree;
+GdiObject* MakeObject(ObjectKind kind, bool stock) {
+    GdiObject* object = new (std::nothrow) GdiObject;
+    if (!object) return nullptr;
     object->kind = kind;
     object->stock = stock;
-    object->deletePending = false;
-    object->uses = 0;
-    object->font = nullptr;
-    object->region = nullptr;
-    object->bitmap = nullptr;
-    object->bitmapOwner = nullptr;
-    if (!stock) ++table.liveObjects;
+    object->handle = port::AddHandle(kind, object, !stock);
+    if (!object->handle) {
+        delete object;
+        return nullptr;
+    }
     return object;
 }
 
-void FreeSlot(GdiObject* object) {
-    SlotTable& table = Table();
+void FreeObject(GdiObject* object) {
+    port::RemoveHandle(object->handle);
     delete object->font;
     delete object->region;
     delete object->bitmap;
-    object->font = nullptr;
-    object->region = nullptr;
-    object->bitmap = nullptr;
-    object->kind = ObjectKind::Free;
-    ++object->generation;
-    object->nextFree = table.freeHead;
-    table.freeHead = object->index;
-    --table.liveObjects;
+    delete object;
 }
 
 // The stock objects, by GetStockObject index.
@@ -124,12 +78,12 @@ StockObjects& Stock() {
     static StockObjects stock = [] {
         StockObjects made;
         for (const StockEntry& entry : kStockTable) {
-            GdiObject* object = TakeSlot(entry.kind, true);
+            GdiObject* object = MakeObject(entry.kind, true);
             if (!object) continue;
             FillStock(object, entry);
             made.byIndex[entry.index] = object;
         }
-        made.defaultBitmap = TakeSlot(ObjectKind::Bitmap, true);
+        made.defaultBitmap = MakeObject(ObjectKind::Bitmap, true);
         if (made.defaultBitmap) made.defaultBitmap->bitmap = new (std::nothrow) BitmapData;
         return made;
     }();
@@ -139,26 +93,16 @@ StockObjects& Stock() {
 }  // namespace
 
 GdiObject* LookUpObject(HGDIOBJ handle) {
-    auto value = reinterpret_cast<std::uintptr_t>(handle);
-    std::uint32_t low = static_cast<std::uint32_t>(value & 0xFFFFFFFFu);
-    if (low == 0) return nullptr;
-    GdiObject* object = Slot(low - 1);
-    if (!object || object->kind == ObjectKind::Free || object->deletePending) return nullptr;
-    if (object->generation != static_cast<std::uint32_t>(value >> 32)) return nullptr;
-    return object;
+    if (!IsGdiObjectKind(port::KindOfHandle(handle))) return nullptr;
+    return static_cast<GdiObject*>(port::ObjectOfHandle(handle));
 }
 
 GdiObject* LookUpObject(HGDIOBJ handle, ObjectKind kind) {
-    GdiObject* object = LookUpObject(handle);
-    return (object && object->kind == kind) ? object : nullptr;
+    if (!IsGdiObjectKind(kind)) return nullptr;
+    return static_cast<GdiObject*>(port::LookUpHandle(handle, kind));
 }
 
-HGDIOBJ HandleOf(const GdiObject* object) {
-    if (!object) return nullptr;
-    std::uintptr_t value = (static_cast<std::uintptr_t>(object->generation) << 32) |
-                           (static_cast<std::uintptr_t>(object->index) + 1);
-    return reinterpret_cast<HGDIOBJ>(value);
-}
+HGDIOBJ HandleOf(const GdiObject* object) { return object ? object->handle : nullptr; }
 
 GdiObject* StockObject(int index) {
     if (index < 0 || index >= kStockIndexLimit) return nullptr;
@@ -175,12 +119,21 @@ void Drop(GdiObject* object) {
     if (!object || object->stock) return;
     if (--object->uses > 0) return;
     object->bitmapOwner = nullptr;
-    if (object->deletePending) FreeSlot(object);
+    if (object->deletePending) FreeObject(object);
+}
+
+void DeleteOrRetire(GdiObject* object) {
+    object->deletePending = true;
+    if (object->uses > 0) {
+        port::RetireHandle(object->handle);  // freed when the last DC state lets go
+        return;
+    }
+    FreeObject(object);
 }
 
 GdiObject* NewObject(ObjectKind kind) {
-    Stock();  // stock objects take the first slots
-    return TakeSlot(kind, false);
+    Stock();  // stock objects take the first handles
+    return MakeObject(kind, false);
 }
 
 GdiObject* NewBitmapObject(int width, int height) {
@@ -201,19 +154,9 @@ GdiObject* NewBitmapObject(int width, int height) {
     return object;
 }
 
-void CountDeviceContextCreated() { ++Table().liveObjects; }
-void CountDeviceContextDeleted() { --Table().liveObjects; }
-
 }  // namespace tarnwick::gdi
 
 using namespace tarnwick::gdi;
-
-HANDLE GetCurrentProcess() { return reinterpret_cast<HANDLE>(static_cast<std::intptr_t>(-1)); }
-
-DWORD GetGuiResources(HANDLE, DWORD flags) {
-    if (flags != GR_GDIOBJECTS) return 0;
-    return Table().liveObjects;
-}
 
 HPEN CreatePen(int style, int width, COLORREF colour) {
     if (style < PS_SOLID || style > PS_NULL) return nullptr;
@@ -250,12 +193,6 @@ HGDIOBJ GetStockObject(int index) { return HandleOf(StockObject(index)); }
 BOOL DeleteObject(HGDIOBJ handle) {
     GdiObject* object = LookUpObject(handle);
     if (!object) return FALSE;
-    if (object->stock) return TRUE;
-    if (object->uses > 0) {
-        object->deletePending = true;  // freed when the last DC state lets go
-        return TRUE;
-    }
-    object->deletePending = true;
-    FreeSlot(object);
+    if (!object->stock) DeleteOrRetire(object);
     return TRUE;
 }

@@ -1,17 +1,16 @@
-// GDI objects behind handles: pens, brushes, fonts, regions and bitmaps live
-// in one slot table. A handle encodes a slot index and that slot's generation,
-// so a stale or forged handle is refused instead of followed. Pens and brushes
-// are stored inline in the slot (creating one allocates nothing); fonts,
-// regions and bitmaps own a small heap record.
+// GDI objects behind handles: pens, brushes, fonts, regions and bitmaps,
+// each a small record registered in the layer's handle table. Fonts, regions
+// and bitmaps own a further heap record.
 //
 // Lifetime: a device context retains every object its current and saved
 // states refer to. DeleteObject of an object still held by a DC succeeds but
-// only marks it: the handle stops being usable at once, and the object is
-// freed when the last DC state lets go of it (deselected, restored away, or
-// the DC deleted). Stock objects are never freed.
+// only retires its handle: the handle stops being usable at once, and the
+// object is freed when the last DC state lets go of it (deselected, restored
+// away, or the DC deleted). Stock objects are never freed.
 #ifndef TARNWICK_PLATFORM_GDI_OBJECTS_H
 #define TARNWICK_PLATFORM_GDI_OBJECTS_H
 
+#include "core/handle_table.h"
 #include "windows.h"
 
 #include <QFont>
@@ -24,7 +23,8 @@
 
 namespace tarnwick::gdi {
 
-enum class ObjectKind : std::uint8_t { Free, Pen, Brush, Font, Region, Bitmap };
+// GDI objects share the handle table's kinds.
+using ObjectKind = port::HandleKind;
 
 struct PenData {
     int style;
@@ -64,23 +64,21 @@ struct BitmapData {
 struct DeviceContext;
 
 struct GdiObject {
-    std::uint32_t index;
-    std::uint32_t generation;
-    ObjectKind kind;
-    bool stock;
-    bool deletePending;
-    std::int32_t uses;  // DC states (current and saved) that refer to it
-    std::uint32_t nextFree;
-    PenData pen;
-    BrushData brush;
-    FontData* font;
-    RegionData* region;
-    BitmapData* bitmap;
-    DeviceContext* bitmapOwner;  // the one DC a bitmap may be selected into
+    HGDIOBJ handle = nullptr;
+    ObjectKind kind = ObjectKind::Free;
+    bool stock = false;
+    bool deletePending = false;  // deleted while a DC still held it
+    std::int32_t uses = 0;       // DC states (current and saved) that refer to it
+    PenData pen = {};
+    BrushData brush = {};
+    FontData* font = nullptr;
+    RegionData* region = nullptr;
+    BitmapData* bitmap = nullptr;
+    DeviceContext* bitmapOwner = nullptr;  // the one DC a bitmap may be selected into
 };
 
 // The live object for a handle, or null for null, stale, forged or
-// delete-pending handles.
+// deleted handles and for handles of other kinds than GDI objects.
 GdiObject* LookUpObject(HGDIOBJ handle);
 GdiObject* LookUpObject(HGDIOBJ handle, ObjectKind kind);
 HGDIOBJ HandleOf(const GdiObject* object);
@@ -94,13 +92,13 @@ GdiObject* DefaultBitmap();
 void Retain(GdiObject* object);
 void Drop(GdiObject* object);
 
-// A fresh slot of the kind, with no data yet, or null when memory runs out.
+// A fresh object of the kind with its handle, with no data yet, or null when
+// memory runs out.
 GdiObject* NewObject(ObjectKind kind);
 GdiObject* NewBitmapObject(int width, int height);
-
-// Device contexts count as GDI objects too.
-void CountDeviceContextCreated();
-void CountDeviceContextDeleted();
+// DeleteObject of a non-stock object: freed now, or retired until the last
+// DC state lets go of it.
+void DeleteOrRetire(GdiObject* object);
 
 }  // namespace tarnwick::gdi
 

@@ -120,20 +120,11 @@ QString Utf8Text(LPCSTR text, int length) {
 }
 
 // Text ignores the ROP and is drawn over a transparent or bk-filled cell.
-bool PrepareText(DeviceContext& context) {
-    if (!context.PrepareTarget()) return false;
-    context.ApplyCopyMode();
-    QPainter& painter = context.painter;
-    painter.setBackgroundMode(Qt::TransparentMode);
-    painter.setFont(RealisedFont(context));
-    painter.setPen(ToQColor(context.state.textColour));
-    context.cache.penValid = false;
-    return true;
-}
+bool PrepareText(DeviceContext& context) { return context.ApplyText(RealisedFont(context)); }
 
 void DrawLineOfText(DeviceContext& context, const QString& text, QPointF baseline,
                     const QFontMetricsF& metrics) {
-    QPainter& painter = context.painter;
+    QPainter& painter = context.ActivePainter();
     if (context.state.bkMode == OPAQUE) {
         QRectF cell(baseline.x(), baseline.y() - metrics.ascent(), metrics.horizontalAdvance(text),
                     metrics.ascent() + metrics.descent());
@@ -180,7 +171,7 @@ BOOL TextOutA(HDC dc, int x, int y, LPCSTR text, int length) {
     }
     if (!PrepareText(*context)) return TRUE;
     QString string = Utf8Text(text, length);
-    QFontMetricsF metrics(context->painter.font());
+    QFontMetricsF metrics(context->ActivePainter().font());
     UINT horizontal = state.textAlign & TA_CENTER;  // TA_CENTER covers TA_RIGHT's bit
     UINT vertical = state.textAlign & TA_BASELINE;  // TA_BASELINE covers TA_BOTTOM's bit
     // Measuring costs a shaping pass: only when the alignment needs it.
@@ -205,7 +196,7 @@ int DrawTextA(HDC dc, LPCSTR text, int length, LPRECT rect, UINT format) {
     DeviceContext* context = DeviceContextOf(dc);
     if (!context || !rect || (!text && length != 0)) return 0;
     if (!PrepareText(*context) && !(format & DT_CALCRECT)) return 0;
-    const QFont& font = context->painter.isActive() ? context->painter.font() : RealisedFont(*context);
+    const QFont& font = RealisedFont(*context);
     QFontMetricsF metrics(font);
     QStringList lines = SplitLines(Utf8Text(text, length), format);
     qreal lineHeight = std::ceil(metrics.ascent() + metrics.descent());
@@ -233,11 +224,7 @@ int DrawTextA(HDC dc, LPCSTR text, int length, LPRECT rect, UINT format) {
         if (format & DT_BOTTOM) top = box.bottom() + 1 - textHeight;
         else if (format & DT_VCENTER) top = box.top() + std::floor((box.height() - textHeight) / 2.0);
     }
-    QPainter& painter = context->painter;
-    if (!(format & DT_NOCLIP)) {
-        painter.setClipRect(box, context->state.hasClip ? Qt::IntersectClip : Qt::ReplaceClip);
-        context->InvalidateClip();
-    }
+    if (!(format & DT_NOCLIP)) context->ClipPainterTo(box);
     for (const QString& line : lines) {
         qreal advance = metrics.horizontalAdvance(line);
         qreal left = box.left();

@@ -1,0 +1,39 @@
+// The pen as the painter needs it: a GDI pen after the mapping and the
+// raster operation, and the QPen that draws it.
+#ifndef TARNWICK_PLATFORM_GDI_DEVICE_PEN_H
+#define TARNWICK_PLATFORM_GDI_DEVICE_PEN_H
+
+#include <QPen>
+
+#include "gdi/gdi_objects.h"
+#include "gdi/mapping.h"
+#include "gdi/raster_ops.h"
+#include "windows.h"
+
+namespace tarnwick::gdi {
+
+struct DevicePen {
+    int style = PS_SOLID;  // PS_SOLID, a dash style, or PS_NULL
+    int width = 1;         // device pixels, at least 1
+    COLORREF colour = 0;
+
+    bool IsNull() const { return style == PS_NULL; }
+    bool IsThinSolid() const { return style == PS_SOLID && width == 1; }
+    bool operator==(const DevicePen& other) const {
+        return style == other.style && width == other.width && colour == other.colour;
+    }
+};
+
+// A logical pen under a transform and a raster operation. As on Win32, only
+// a one-pixel pen keeps its dashes.
+DevicePen TranslatePen(const PenData& pen, const Transform& transform, const RasterOp& rop);
+
+// One-pixel pens are cosmetic with flat caps (a line leaves out its last
+// pixel); wider pens are geometric with round ends and joins.
+QPen MakeQPen(const DevicePen& pen);
+
+QColor ToQColor(COLORREF colour);
+
+}  // namespace tarnwick::gdi
+
+#endif
