@@ -6,6 +6,8 @@
 
 #include "component_loader.h"
 #include "draw_object.h"
+#include "page_store.h"
+#include "text_string.h"
 #include "draw_tool.h"
 #include "windows.h"
 #include "zdrawsp.h"
@@ -52,7 +54,7 @@ public:
     // calls it; calling it again does nothing.
     void Shutdown();
 
-    // Page store (page_store.cpp).
+    // The page store (page_store.h), under the record's own names.
     int OpenDatabase();
     void SaveObject(DrawObject* object);
     void LoadPage(int pageNumber);
@@ -60,9 +62,9 @@ public:
     void DeleteTemporaryObjects(int pageNumber);
     static int RowToObject(void* context, int columnCount, char** columnTexts, char** columnNames);
 
-    // Page navigation (page_navigation.cpp). Each returns 1 when it showed
-    // another page, so the main window then puts currentPage into its
-    // page-number box, and 0 when nothing changed.
+    // Page navigation. Each returns 1 when it showed another page, so the
+    // main window then puts currentPage into its page-number box, and 0 when
+    // nothing changed.
     int NextPage();
     int PreviousPage();
     int GoToPage(int pageNumber);
@@ -81,13 +83,18 @@ public:
 private:
     void AttachTools();
     // Repaints the whole canvas; nothing happens while there is no window.
-    void InvalidateCanvas();
+    static void InvalidateCanvas(void* application);
 
     ComponentSources sources_;
+    PageStore pages_;
 };
 
 // The program's record.
 Application& TheApplication();
+
+// The text last confirmed in the text entry dialog; it keeps its value
+// between uses. Built before the program's record and destroyed after it.
+extern TextString enteredText;
 
 // The host callback every tool gets: keeps a finished figure on the current
 // page, stores it and repaints.

@@ -1,19 +1,26 @@
-// The page store: every finished figure is written to the database the
-// moment it is finished, and a page is rebuilt from the database whenever
-// it is shown, so the database is the only truth.
+#include "page_store.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
-#include "application.h"
 #include "sql_text.h"
 
-int Application::OpenDatabase() {
-    if (store->Open(kDatabaseFile) == 0) return 0;
+PageStore::PageStore(int& currentPage, InvalidateCallback invalidate, void* context)
+    : currentPage_(currentPage), invalidate_(invalidate), context_(context) {}
+
+void PageStore::Attach(ZISqllite* store, ZDrawSp* surface, ZLinklistCOM* pageObjects) {
+    store_ = store;
+    surface_ = surface;
+    pageObjects_ = pageObjects;
+}
+
+int PageStore::Open(const char* fileName) {
+    if (store_ == nullptr || store_->Open(fileName) == 0) return 0;
     // On every run but the first the tables exist and these fail harmlessly.
-    store->Execute(kCreateObjectsTable, nullptr, nullptr);
-    store->Execute(kCreatePagesTable, nullptr, nullptr);
-    store->Execute(kCreatePageIndex, nullptr, nullptr);
+    store_->Execute(kCreateObjectsTable, nullptr, nullptr);
+    store_->Execute(kCreatePagesTable, nullptr, nullptr);
+    store_->Execute(kCreatePageIndex, nullptr, nullptr);
     return 1;
 }
 
@@ -38,46 +45,48 @@ char* EncodeObject(DrawObject* object) {
 
 }  // namespace
 
-void Application::SaveObject(DrawObject* object) {
-    if (store == nullptr || object == nullptr) return;
+void PageStore::Save(DrawObject* object) {
+    if (store_ == nullptr || object == nullptr) return;
     char* objData = EncodeObject(object);
     if (objData == nullptr) return;
-    char* statement = BuildInsertStatement(currentPage, objData, object->GetKind());
-    if (statement != nullptr) store->Execute(statement, nullptr, nullptr);
+    char* statement = BuildInsertStatement(currentPage_, objData, object->GetKind());
+    if (statement != nullptr) store_->Execute(statement, nullptr, nullptr);
     std::free(statement);
     std::free(objData);
 }
 
-void Application::LoadPage(int pageNumber) {
-    pageObjects->RemoveAll();
+void PageStore::Load(int pageNumber) {
+    if (store_ == nullptr || pageObjects_ == nullptr) return;
+    pageObjects_->RemoveAll();
     char statement[kPageStatementSize];
     std::snprintf(statement, sizeof(statement), kSelectPageFormat, pageNumber);
-    store->Execute(statement, this, RowToObject);
-    InvalidateCanvas();
+    store_->Execute(statement, this, RowToObject);
+    Invalidate();
 }
 
-int Application::RowToObject(void* context, int columnCount, char** columnTexts, char**) {
+int PageStore::RowToObject(void* context, int columnCount, char** columnTexts, char**) {
     if (columnCount != 3) return 1;
-    auto* application = static_cast<Application*>(context);
+    auto* pages = static_cast<PageStore*>(context);
     char* objData = columnTexts[1];
     // A row without objData holds no figure; skip it, keep the rest.
     if (objData == nullptr || objData[0] == '\0') return 0;
-    DrawObject* object = application->surface->CreateObject();
+    DrawObject* object = pages->surface_->CreateObject();
     if (object == nullptr) return 0;
     object->Decode(objData);
-    application->pageObjects->AddTail(object);
+    pages->pageObjects_->AddTail(object);
     object->Release();
     return 0;
 }
 
-void Application::DeletePage(int pageNumber) {
-    if (pageNumber == currentPage) pageObjects->RemoveAll();
+void PageStore::DeletePage(int pageNumber) {
+    if (store_ == nullptr || pageObjects_ == nullptr) return;
+    if (pageNumber == currentPage_) pageObjects_->RemoveAll();
     char statement[kPageStatementSize];
     std::snprintf(statement, sizeof(statement), kDeletePageObjectsFormat, pageNumber);
-    store->Execute(statement, nullptr, nullptr);
+    store_->Execute(statement, nullptr, nullptr);
     std::snprintf(statement, sizeof(statement), kDeletePageRowFormat, pageNumber);
-    store->Execute(statement, nullptr, nullptr);
-    if (pageNumber == currentPage) InvalidateCanvas();
+    store_->Execute(statement, nullptr, nullptr);
+    if (pageNumber == currentPage_) Invalidate();
 }
 
 namespace {
@@ -102,10 +111,11 @@ void RemoveObjectsOfKind(ZLinklistCOM* list, int kind) {
 
 }  // namespace
 
-void Application::DeleteTemporaryObjects(int pageNumber) {
-    if (pageNumber == currentPage) RemoveObjectsOfKind(pageObjects, kKindTemporaryLine);
+void PageStore::DeleteTemporaryObjects(int pageNumber) {
+    if (store_ == nullptr || pageObjects_ == nullptr) return;
+    if (pageNumber == currentPage_) RemoveObjectsOfKind(pageObjects_, kKindTemporaryLine);
     char statement[kPageStatementSize];
     std::snprintf(statement, sizeof(statement), kDeleteKindFormat, kKindTemporaryLine, pageNumber);
-    store->Execute(statement, nullptr, nullptr);
-    if (pageNumber == currentPage) InvalidateCanvas();
+    store_->Execute(statement, nullptr, nullptr);
+    if (pageNumber == currentPage_) Invalidate();
 }

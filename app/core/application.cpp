@@ -12,6 +12,14 @@ namespace {
 
 constexpr DWORD kComponentVersion = 100;
 
+}  // namespace
+
+// Static objects of one file are built in the order they are defined and
+// destroyed in reverse: the entered text outlives the record.
+TextString enteredText;
+
+namespace {
+
 // The program's record, built before the program's entry runs and
 // destroyed at exit, after everything that used it.
 Application programRecord;
@@ -32,7 +40,8 @@ void ReleaseField(Interface*& field) {
 
 Application& TheApplication() { return programRecord; }
 
-Application::Application(const ComponentSources& sources) : sources_(sources) {}
+Application::Application(const ComponentSources& sources)
+    : sources_(sources), pages_(currentPage, InvalidateCanvas, this) {}
 
 Application::~Application() { Shutdown(); }
 
@@ -70,6 +79,7 @@ void Application::Shutdown() {
     ReleaseField(toolFactory);
     ReleaseField(surface);
     ReleaseField(store);
+    pages_.Attach(nullptr, nullptr, nullptr);
     UnloadAll(0);
     currentPage = 1;
     canvasWindow = nullptr;
@@ -77,4 +87,26 @@ void Application::Shutdown() {
     originY = 0;
 }
 
-void Application::InvalidateCanvas() { InvalidateRect(canvasWindow, nullptr, TRUE); }
+void Application::InvalidateCanvas(void* application) {
+    InvalidateRect(static_cast<Application*>(application)->canvasWindow, nullptr, TRUE);
+}
+
+int Application::OpenDatabase() {
+    pages_.Attach(store, surface, pageObjects);
+    return pages_.Open(kDatabaseFile);
+}
+
+void Application::SaveObject(DrawObject* object) { pages_.Save(object); }
+void Application::LoadPage(int pageNumber) { pages_.Load(pageNumber); }
+void Application::DeletePage(int pageNumber) { pages_.DeletePage(pageNumber); }
+void Application::DeleteTemporaryObjects(int pageNumber) { pages_.DeleteTemporaryObjects(pageNumber); }
+int Application::NextPage() { return pages_.NextPage(); }
+int Application::PreviousPage() { return pages_.PreviousPage(); }
+int Application::GoToPage(int pageNumber) { return pages_.GoToPage(pageNumber); }
+
+// The store's row callback under the record's name: the context is the
+// record, whose page store takes the row.
+int Application::RowToObject(void* context, int columnCount, char** columnTexts, char** columnNames) {
+    auto* application = static_cast<Application*>(context);
+    return PageStore::RowToObject(&application->pages_, columnCount, columnTexts, columnNames);
+}
