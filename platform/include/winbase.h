@@ -1,4 +1,4 @@
-// KERNEL32 of the port layer: loading libraries and the process handle.
+// KERNEL32 of the port layer: loading libraries, module and process handles.
 #ifndef TARNWICK_PLATFORM_WINBASE_H
 #define TARNWICK_PLATFORM_WINBASE_H
 
@@ -13,6 +13,9 @@ extern "C++" {
 WINAPI_EXPORT HMODULE LoadLibraryA(LPCSTR fileName);
 WINAPI_EXPORT FARPROC GetProcAddress(HMODULE module, LPCSTR procName);
 WINAPI_EXPORT BOOL FreeLibrary(HMODULE module);
+// With a null name, the running program's own module, whose resources the
+// program hands to the layer (resource_script.h).
+WINAPI_EXPORT HMODULE GetModuleHandleA(LPCSTR moduleName);
 WINAPI_EXPORT HANDLE GetCurrentProcess();
 
 }  // extern "C++"
