@@ -69,6 +69,17 @@ public:
     int PreviousPage();
     int GoToPage(int pageNumber);
 
+    // The window side of the record, defined with the windows (app/ui).
+    // Makes the tool at a position of the tool list current (the last tool
+    // when the list is shorter); an empty list changes nothing.
+    void SelectTool(int position);
+    // Draws the sheet, its ruling and margin, the page's figures and the
+    // current tool's shape under way on the canvas's prepared DC.
+    void PaintCanvas(HWND canvas, HDC dc);
+    // Draws every figure of the page, in list order, each with its own
+    // settings; the canvas and the printer both use it.
+    void DrawPageObjects(HDC dc);
+
     ZDrawSp* surface = nullptr;
     ZLinklistCOM* toolList = nullptr;
     ZToolFactory* toolFactory = nullptr;

@@ -1,0 +1,62 @@
+// Veldrin's entry: the record's components, the main window, the key
+// table and the message loop.
+#include "application.h"
+#include "canvas.h"
+#include "main_window.h"
+#include "resources.h"
+#include "windows.h"
+
+namespace {
+
+void SetWindowIcons(HINSTANCE instance, HWND window) {
+    HICON icon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_PROGRAM));
+    SendMessageA(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+    icon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_PROGRAM));
+    SendMessageA(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+}
+
+// Keys of the table act first, even while a box has the focus; then the
+// dialog's own keys; everything else is dispatched as usual. Ends on
+// WM_QUIT and on an error.
+void RunMessageLoop(HWND mainWindow, HACCEL keys) {
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) == 1) {
+        if (!TranslateAcceleratorA(mainWindow, keys, &message) &&
+            !IsDialogMessageA(mainWindow, &message)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+    }
+}
+
+}  // namespace
+
+// The command line and show command are not used. Returns 0 in every case;
+// the record releases the components when the process ends.
+int WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    if (TheApplication().Initialize() == 0) {
+        MessageBoxA(nullptr, "Can not initialize Application.\nRequired components are missing.",
+                    "Load Error", MB_ICONERROR);
+        return 0;
+    }
+    canvasCursor = LoadCursorA(instance, MAKEINTRESOURCEA(IDR_CANVAS_CURSOR));
+    HWND mainWindow =
+        CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_MAIN), nullptr, MainDialogProc, 0);
+    // Without its window the program could never be ended: the loop would
+    // wait for a quit message that nothing can send.
+    if (mainWindow != nullptr) {
+        SetWindowIcons(instance, mainWindow);
+        SetWindowTextA(mainWindow, "Tarnwick v1.00");
+        ShowWindow(mainWindow, SW_SHOWMAXIMIZED);
+        RunMessageLoop(mainWindow, LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDR_ACCELERATORS)));
+    }
+    if (canvasCursor != nullptr) DestroyCursor(canvasCursor);
+    return 0;
+}
+
+int main() {
+    HMODULE program = GetModuleHandleA(nullptr);
+    RegisterProgramResources(program);
+    char noCommandLine[] = "";
+    return WinMain(program, nullptr, noCommandLine, SW_SHOWDEFAULT);
+}

@@ -1,0 +1,16 @@
+#include "resources.h"
+
+#include "resource_parts.h"
+
+const ResourceEntry kProgramResources[] = {
+    {RT_DIALOG, IDD_MAIN, &kMainDialog},
+    {RT_ACCELERATOR, IDR_ACCELERATORS, &kMainAccelerators},
+    {RT_ICON, IDI_PROGRAM, &kProgramIcon},
+    {RT_CURSOR, IDR_CANVAS_CURSOR, &kCanvasCursor},
+};
+
+const int kProgramResourceCount = sizeof(kProgramResources) / sizeof(kProgramResources[0]);
+
+BOOL RegisterProgramResources(HMODULE module) {
+    return RegisterModuleResources(module, kProgramResources, kProgramResourceCount);
+}

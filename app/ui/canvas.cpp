@@ -1,0 +1,131 @@
+// The canvas's window procedure and the DC set-up every paint, mouse event
+// and print goes through.
+#include "canvas.h"
+
+#include <algorithm>
+
+#include "application.h"
+#include "toolbar_settings.h"
+
+HCURSOR canvasCursor = nullptr;
+
+namespace {
+
+// What PrepareDC changed, for FinishDC to undo. One set only: the pairs
+// never nest.
+struct SavedDrawingState {
+    HDC dc = nullptr;
+    int level = 0;
+    HRGN clip = nullptr;
+};
+
+SavedDrawingState saved;
+
+// The page width fills the canvas width and both axes share that scale, y
+// pointing up. A canvas squeezed to no width still maps through a width of
+// one pixel, so page and device points can always be converted.
+void SetPageMapping(HDC dc, const RECT& client) {
+    const Application& application = TheApplication();
+    const int width = std::max<LONG>(client.right - client.left, 1);
+    SetMapMode(dc, MM_ANISOTROPIC);
+    SetWindowExtEx(dc, kPageWidth, -kPageWidth, nullptr);
+    SetViewportOrgEx(dc, 0, 0, nullptr);
+    SetViewportExtEx(dc, width, width, nullptr);
+    SetWindowOrgEx(dc, application.originX, application.originY, nullptr);
+}
+
+void PrepareScreen(HWND canvas, HDC dc) {
+    RECT client{};
+    GetClientRect(canvas, &client);
+    saved.clip = CreateRectRgn(client.left, client.top, client.right, client.bottom);
+    SelectClipRgn(dc, saved.clip);
+    SetPageMapping(dc, client);
+}
+
+void ForwardMouse(UINT message, int x, int y) {
+    DrawTool* tool = TheApplication().currentTool;
+    if (tool == nullptr) return;
+    switch (message) {
+        case WM_MOUSEMOVE: tool->MouseMove(x, y); break;
+        case WM_LBUTTONDOWN: tool->Click(x, y, 0); break;
+        case WM_RBUTTONDOWN: tool->Click(x, y, 1); break;
+    }
+}
+
+// Every mouse message is handled on a DC of its own, with the toolbar's
+// settings in force, so the tool's feedback uses them at once.
+LRESULT OnMouse(HWND canvas, UINT message, LPARAM lParam) {
+    HDC dc = GetDC(canvas);
+    PrepareDC(canvas, dc, 1);
+    POINT point{LOWORD(lParam), HIWORD(lParam)};
+    DPtoLP(dc, &point, 1);
+    Application& application = TheApplication();
+    if (application.surface != nullptr) application.surface->SetDC(dc);
+    ForwardMouse(message, point.x, point.y);
+    FinishDC(1);
+    ReleaseDC(canvas, dc);
+    return 1;
+}
+
+LRESULT OnPaint(HWND canvas) {
+    PAINTSTRUCT paint{};
+    HDC dc = BeginPaint(canvas, &paint);
+    PrepareDC(canvas, dc, 1);
+    TheApplication().PaintCanvas(canvas, dc);
+    FinishDC(1);
+    EndPaint(canvas, &paint);
+    return 0;
+}
+
+// The control's own procedure comes back before the window goes.
+LRESULT OnDestroy(HWND canvas) {
+    SetWindowLongPtrA(canvas, GWL_WNDPROC, GetWindowLongPtrA(canvas, GWL_USERDATA));
+    return 0;
+}
+
+}  // namespace
+
+LRESULT CanvasProc(HWND canvas, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_PAINT: return OnPaint(canvas);
+        case WM_DESTROY: return OnDestroy(canvas);
+        case WM_MOUSEMOVE:
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN: return OnMouse(canvas, message, lParam);
+        case WM_SETCURSOR:
+            if (canvasCursor == nullptr) break;
+            SetCursor(canvasCursor);
+            return 1;
+    }
+    return DefWindowProcA(canvas, message, wParam, lParam);
+}
+
+void PrepareDC(HWND window, HDC dc, int screen) {
+    saved.dc = dc;
+    saved.level = SaveDC(dc);
+    // The canvas's boxes are on its parent, the main window.
+    const ToolbarSettings settings = ReadToolbar(screen ? GetParent(window) : window);
+    Application& application = TheApplication();
+    if (application.currentTool != nullptr) application.currentTool->SetTemporary(settings.temporary);
+    if (application.surface != nullptr) {
+        application.surface->SetAttributes(settings.colour, settings.penStyle, settings.penWidth,
+                                           settings.fillColour, settings.fillOn,
+                                           settings.fontHeight);
+    }
+    if (screen) {
+        PrepareScreen(window, dc);
+    } else {
+        SetMapMode(dc, MM_LOMETRIC);
+    }
+}
+
+void FinishDC(int screen) {
+    RestoreDC(saved.dc, saved.level);
+    if (screen && saved.clip != nullptr) {
+        DeleteObject(saved.clip);
+        saved.clip = nullptr;
+    }
+    saved.dc = nullptr;
+}
+
+BOOL InvalidateCanvas() { return InvalidateRect(TheApplication().canvasWindow, nullptr, TRUE); }

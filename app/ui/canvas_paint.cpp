@@ -1,0 +1,79 @@
+// Painting the canvas: the sheet of ruled paper, the grey beyond it, the
+// figures of the page and the shape under way. Every paint draws all of it;
+// there is no copy kept off screen.
+#include "application.h"
+#include "canvas.h"
+
+namespace {
+
+// The page's rules and margin, in page units.
+constexpr int kRuleSpacing = 40;  // 4 mm
+constexpr int kMarginX = 1759;    // 40 mm from the right edge
+constexpr int kPaperFontHeight = 12;
+
+// What the surface draws the paper with: always a solid one-pixel pen.
+struct PaperInk {
+    COLORREF colour;
+    COLORREF fillColour;
+    int fillOn;
+};
+
+constexpr PaperInk kSheetInk = {0x000000, 0xE6FFFF, 1};  // thin black edge, pale yellow
+constexpr PaperInk kRuleInk = {0xFFE6E6, 0, 0};          // thin pale blue
+constexpr PaperInk kMarginInk = {0xC8C8FF, 0, 0};        // thin pink
+
+void Use(ZDrawSp* surface, const PaperInk& ink) {
+    surface->SetAttributes(ink.colour, PS_SOLID, 0, ink.fillColour, ink.fillOn, kPaperFontHeight);
+}
+
+// The canvas's bottom-right corner in page units.
+POINT BottomRightOnPage(HWND canvas, HDC dc) {
+    RECT client{};
+    GetClientRect(canvas, &client);
+    POINT corner{client.right, client.bottom};
+    DPtoLP(dc, &corner, 1);
+    return corner;
+}
+
+// Grey from the bottom of the sheet down to the canvas's bottom edge; it
+// lies outside the canvas while the sheet reaches below it.
+void DrawBelowSheet(HDC dc, POINT corner) {
+    SelectObject(dc, GetStockObject(NULL_PEN));
+    SelectObject(dc, GetStockObject(GRAY_BRUSH));
+    Rectangle(dc, 0, -kPageHeight, corner.x, corner.y);
+}
+
+void DrawRules(ZDrawSp* surface) {
+    for (int y = -kRuleSpacing; y > -kPageHeight; y -= kRuleSpacing) {
+        surface->DrawLine(2, y, kPageWidth - 2, y, kModeKeepRop);
+    }
+    for (int x = kRuleSpacing; x < kPageWidth; x += kRuleSpacing) {
+        surface->DrawLine(x, -2, x, -(kPageHeight - 2), kModeKeepRop);
+    }
+}
+
+}  // namespace
+
+void Application::PaintCanvas(HWND canvas, HDC dc) {
+    if (surface == nullptr) return;
+    surface->SetDC(dc);
+    const POINT corner = BottomRightOnPage(canvas, dc);
+    Use(surface, kSheetInk);
+    surface->DrawRectangle(0, 0, kPageWidth, -kPageHeight, kModeKeepRop);
+    Use(surface, kRuleInk);
+    DrawBelowSheet(dc, corner);
+    DrawRules(surface);
+    Use(surface, kMarginInk);
+    surface->DrawLine(kMarginX, 0, kMarginX, -kPageHeight, kModeKeepRop);
+    DrawPageObjects(dc);
+    if (currentTool != nullptr) currentTool->Redraw();
+}
+
+void Application::DrawPageObjects(HDC dc) {
+    if (surface == nullptr || pageObjects == nullptr) return;
+    surface->SetDC(dc);
+    for (auto* object = static_cast<DrawObject*>(pageObjects->First()); object != nullptr;
+         object = static_cast<DrawObject*>(pageObjects->Next())) {
+        object->Draw();
+    }
+}

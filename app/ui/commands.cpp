@@ -1,0 +1,110 @@
+#include "commands.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "application.h"
+#include "canvas.h"
+#include "dialog_commands.h"
+#include "resource_ids.h"
+#include "tool_choice.h"
+
+namespace {
+
+// Scrolling moves the page under the canvas in steps of 16 mm, from the
+// page's top edge at the top of the canvas down to its bottom edge 60 mm
+// below the top.
+constexpr int kScrollStep = 160;
+constexpr int kHighestOriginY = 0;
+constexpr int kLowestOriginY = -2194;
+
+void ScrollBy(int step) {
+    Application& application = TheApplication();
+    const int originY = std::clamp(application.originY + step, kLowestOriginY, kHighestOriginY);
+    // At either end nothing changes and nothing is drawn again.
+    if (originY == application.originY) return;
+    application.originY = originY;
+    InvalidateCanvas();
+}
+
+void ScrollDown(HWND) { ScrollBy(-kScrollStep); }
+void ScrollUp(HWND) { ScrollBy(kScrollStep); }
+
+void ShowPageIfChanged(HWND mainWindow, int changed) {
+    if (changed) ShowPageNumber(mainWindow);
+}
+
+void NextPage(HWND mainWindow) { ShowPageIfChanged(mainWindow, TheApplication().NextPage()); }
+void PreviousPage(HWND mainWindow) {
+    ShowPageIfChanged(mainWindow, TheApplication().PreviousPage());
+}
+
+// Deleting asks first; only Yes goes on.
+bool UserAgrees(HWND mainWindow, const char* question) {
+    return MessageBoxA(mainWindow, question, "Warning", MB_YESNO | MB_ICONERROR) == IDYES;
+}
+
+void DeleteCurrentPage(HWND mainWindow) {
+    if (!UserAgrees(mainWindow, "Do you want to delete current page?")) return;
+    Application& application = TheApplication();
+    application.DeletePage(application.currentPage);
+}
+
+void DeleteTemporaryLines(HWND mainWindow) {
+    if (!UserAgrees(mainWindow, "Do you want to delete all temporary lines?")) return;
+    Application& application = TheApplication();
+    application.DeleteTemporaryObjects(application.currentPage);
+}
+
+// Any notification code.
+constexpr int kAnyNotification = -1;
+
+struct Command {
+    WORD id;
+    int notification;  // the only code the command answers, or kAnyNotification
+    void (*run)(HWND mainWindow);
+};
+
+const Command kCommands[] = {
+    {IDC_TOOL, CBN_SELCHANGE, ApplyToolChoice},  // the user picked a tool
+    {IDC_PRINT, kAnyNotification, PrintCurrentPage},
+    {IDC_EXIT, kAnyNotification, CloseMainWindow},
+    {IDC_GOTO_PAGE, kAnyNotification, GoToChosenPage},  // "..." and Ctrl+G
+    {ID_NEXT_PAGE, kAnyNotification, NextPage},          // Page Down
+    {ID_PREVIOUS_PAGE, kAnyNotification, PreviousPage},  // Page Up
+    {ID_DELETE_PAGE, kAnyNotification, DeleteCurrentPage},  // Ctrl+Delete
+    {ID_SCROLL_DOWN, kAnyNotification, ScrollDown},      // End
+    {ID_SCROLL_UP, kAnyNotification, ScrollUp},          // Home
+    {ID_NO_TOOL, kAnyNotification, DropTool},            // Esc
+    {ID_LINE_TOOL, kAnyNotification, [](HWND w) { ChooseToolEntry(w, 1); }},       // Ctrl+1
+    {ID_RECTANGLE_TOOL, kAnyNotification, [](HWND w) { ChooseToolEntry(w, 2); }},  // Ctrl+2
+    {ID_ELLIPSE_TOOL, kAnyNotification, [](HWND w) { ChooseToolEntry(w, 3); }},    // Ctrl+3
+    {ID_TEXT_TOOL, kAnyNotification, [](HWND w) { ChooseToolEntry(w, 4); }},  // Ctrl+4, no text asked
+    {ID_POLYGON_TOOL, kAnyNotification, [](HWND w) { ChooseToolEntry(w, 5); }},    // Ctrl+5
+    {ID_ENTER_TEXT, kAnyNotification, TakeTextTool},     // T
+    {ID_HELP, kAnyNotification, ShowHelp},               // "&Help" and F1
+    {ID_DELETE_TEMPORARY, kAnyNotification, DeleteTemporaryLines},  // Delete
+};
+
+}  // namespace
+
+void RunCommand(HWND mainWindow, WORD id, WORD notification) {
+    for (const Command& command : kCommands) {
+        if (command.id != id) continue;
+        if (command.notification == kAnyNotification || command.notification == notification) {
+            command.run(mainWindow);
+        }
+        return;
+    }
+}
+
+void CloseMainWindow(HWND mainWindow) {
+    EndDialog(mainWindow, 0);
+    PostQuitMessage(0);
+}
+
+void ShowPageNumber(HWND mainWindow) {
+    char number[16];
+    std::snprintf(number, sizeof(number), "%d", TheApplication().currentPage);
+    SetDlgItemTextA(mainWindow, IDC_PAGE_NUMBER, number);
+}

@@ -1,0 +1,24 @@
+// Which tool receives the mouse: the Tool box, its keys (Ctrl+1 to Ctrl+5),
+// Esc, and the text command. Entry 0 of the Tool box is "no tool"; entry k
+// is the tool at position k - 1 of the tool list.
+#ifndef TARNWICK_APP_UI_TOOL_CHOICE_H
+#define TARNWICK_APP_UI_TOOL_CHOICE_H
+
+#include "windows.h"
+
+// Makes the current tool follow the Tool box. A tool that stops being
+// current keeps any shape under way and goes on with it when chosen again.
+void ApplyToolChoice(HWND mainWindow);
+
+// Puts the Tool box on an entry and follows it, as the user picking that
+// entry would (setting the box's selection sends no notification).
+void ChooseToolEntry(HWND mainWindow, int entry);
+
+// No tool: the current one forgets its shape under way, and the canvas is
+// drawn again without it.
+void DropTool(HWND mainWindow);
+
+// The text tool becomes current, and the text it places next is asked for.
+void TakeTextTool(HWND mainWindow);
+
+#endif
