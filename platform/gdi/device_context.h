@@ -104,6 +104,20 @@ public:
     // The painter after one of the Apply or Prepare calls succeeded.
     QPainter& ActivePainter() { return painter_; }
 
+    // ---- what was drawn, for DCs of windows that show their pixels ----
+    // Primitives report the device pixels they may have changed; a window
+    // shows only those again when its DC is released.
+    void TrackDrawing() { tracksDrawing_ = true; }
+    void NoteDrawn(const QRect& deviceArea) {
+        if (tracksDrawing_) drawn_ |= deviceArea;
+    }
+    // What was drawn since the last call, and starts afresh.
+    QRect TakeDrawn() {
+        QRect drawn = drawn_;
+        drawn_ = QRect();
+        return drawn;
+    }
+
     // ---- what is in force (valid after ApplyPen / ApplyBrush) ----
     const DevicePen& PenInForce() const { return cache_.pen; }
     bool BrushIsHollow() const { return cache_.brushHollow; }
@@ -126,6 +140,8 @@ private:
     };
     void SetComposition(QPainter::CompositionMode mode);
 
+    bool tracksDrawing_ = false;
+    QRect drawn_;
     QPaintDevice* device_ = nullptr;  // null when there is nothing to draw on
     QImage* image_ = nullptr;
     QPainter painter_;

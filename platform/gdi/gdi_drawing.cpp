@@ -78,9 +78,18 @@ bool TryAxisAlignedSpan(DeviceContext& context, POINT from, POINT to) {
     return true;
 }
 
+// Tells the DC which pixels a figure within these device bounds (inclusive)
+// may have changed: the pen reaches its width beyond them.
+void NoteFigure(DeviceContext& context, int left, int top, int right, int bottom) {
+    const int reach = context.PenInForce().width + 1;
+    context.NoteDrawn(QRect(QPoint(left, top), QPoint(right, bottom)).adjusted(-reach, -reach, reach, reach));
+}
+
 void DrawDeviceLine(DeviceContext& context, POINT from, POINT to) {
     if (from.x == to.x && from.y == to.y) return;
     if (!context.ApplyPen() || context.PenInForce().IsNull()) return;
+    NoteFigure(context, std::min(from.x, to.x), std::min(from.y, to.y), std::max(from.x, to.x),
+               std::max(from.y, to.y));
     if (TryAxisAlignedSpan(context, from, to)) return;
     context.ActivePainter().drawLine(QPoint(from.x, from.y), QPoint(to.x, to.y));
 }
@@ -354,6 +363,7 @@ BOOL Rectangle(HDC dc, int left, int top, int right, int bottom) {
     DeviceBox box = MapBox(*context, left, top, right, bottom);
     if (box.IsEmpty()) return TRUE;
     if (!context->ApplyPen() || !context->ApplyBrush()) return TRUE;
+    NoteFigure(*context, box.left, box.top, box.right - 1, box.bottom - 1);
     const DevicePen& pen = context->PenInForce();
     QColor brushStorage;
     const QColor* brush = BrushColour(*context, brushStorage);
@@ -379,6 +389,7 @@ BOOL Ellipse(HDC dc, int left, int top, int right, int bottom) {
     DeviceBox box = MapBox(*context, left, top, right, bottom);
     if (box.IsEmpty()) return TRUE;
     if (!context->ApplyPen() || !context->ApplyBrush()) return TRUE;
+    NoteFigure(*context, box.left, box.top, box.right - 1, box.bottom - 1);
     if (TryRasterEllipse(*context, box)) return TRUE;
     QRectF rect = EllipseRect(*context, box);
     DrawClosedFigure(*context, rect, [&](QPainter& painter) { painter.drawEllipse(rect); });
@@ -394,6 +405,8 @@ BOOL Polygon(HDC dc, const POINT* points, int count) {
         polygon.setPoint(i, p.x, p.y);
     }
     if (!context->ApplyPen() || !context->ApplyBrush()) return TRUE;
+    const QRect bounds = polygon.boundingRect();
+    NoteFigure(*context, bounds.left(), bounds.top(), bounds.right(), bounds.bottom());
     if (context->PenInForce().width > 1) {
         QPolygonF centred = QPolygonF(polygon).translated(0.5, 0.5);
         DrawClosedFigure(*context, centred.boundingRect(), [&](QPainter& painter) {
@@ -415,6 +428,7 @@ int FillRect(HDC dc, const RECT* rect, HBRUSH brush) {
     DeviceBox box = MapBox(*context, rect->left, rect->top, rect->right, rect->bottom);
     if (box.IsEmpty() || !context->PrepareTarget()) return 1;
     context->ApplyCopyMode();  // FillRect paints the brush as it is, whatever the ROP
+    context->NoteDrawn(QRect(QPoint(box.left, box.top), QPoint(box.right - 1, box.bottom - 1)));
     FillPixels(context->ActivePainter(), box.left, box.top, box.right - 1, box.bottom - 1,
                ToQColor(object->brush.colour));
     return 1;

@@ -1,57 +1,20 @@
 // Fonts and text: CreateFontA, TextOutA and DrawTextA. Text arrives as UTF-8.
 // Font heights are logical units taken through the mapping's y scale; text is
 // always drawn upright, with the text colour, ignoring the raster operation.
-#include "gdi/device_context.h"
 #include "core/qt_application.h"
+#include "gdi/device_context.h"
+#include "gdi/font_faces.h"
 
 #include <QFontMetricsF>
 #include <QStringList>
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <cstring>
-#include <strings.h>
 #include <new>
 
 namespace tarnwick::gdi {
 namespace {
-
-// Faces asked for by their Windows names, and the metric-compatible faces
-// that stand in for them here.
-struct FaceSubstitute {
-    const char* asked;
-    const char* used;
-};
-constexpr FaceSubstitute kFaceSubstitutes[] = {
-    {"Arial", "Liberation Sans"},
-    {"Helvetica", "Liberation Sans"},
-    {"MS Sans Serif", "Liberation Sans"},
-    {"MS Shell Dlg", "Liberation Sans"},
-    {"System", "Liberation Sans"},
-    {"Times New Roman", "Liberation Serif"},
-    {"Courier New", "Liberation Mono"},
-};
-
-constexpr std::size_t kSubstituteCount = sizeof(kFaceSubstitutes) / sizeof(kFaceSubstitutes[0]);
-
-// Substitute names made once, so resolving a face shares them.
-const QString& SubstituteName(std::size_t index) {
-    static const auto names = [] {
-        std::array<QString, kSubstituteCount> made;
-        for (std::size_t i = 0; i < kSubstituteCount; ++i) made[i] = QString::fromLatin1(kFaceSubstitutes[i].used);
-        return made;
-    }();
-    return names[index];
-}
-
-QString ResolveFace(LPCSTR faceName) {
-    if (!faceName || !*faceName) return SubstituteName(0);
-    for (std::size_t i = 0; i < kSubstituteCount; ++i) {
-        if (strcasecmp(faceName, kFaceSubstitutes[i].asked) == 0) return SubstituteName(i);
-    }
-    return QString::fromUtf8(faceName);
-}
 
 // The font realised last, shared by the next font object that asks for the
 // same face and size (text is drawn with a fresh font object each time).
@@ -125,11 +88,11 @@ bool PrepareText(DeviceContext& context) { return context.ApplyText(RealisedFont
 void DrawLineOfText(DeviceContext& context, const QString& text, QPointF baseline,
                     const QFontMetricsF& metrics) {
     QPainter& painter = context.ActivePainter();
-    if (context.state.bkMode == OPAQUE) {
-        QRectF cell(baseline.x(), baseline.y() - metrics.ascent(), metrics.horizontalAdvance(text),
-                    metrics.ascent() + metrics.descent());
-        painter.fillRect(cell, ToQColor(context.state.bkColour));
-    }
+    QRectF cell(baseline.x(), baseline.y() - metrics.ascent(), metrics.horizontalAdvance(text),
+                metrics.ascent() + metrics.descent());
+    if (context.state.bkMode == OPAQUE) painter.fillRect(cell, ToQColor(context.state.bkColour));
+    // Glyphs may overhang their advance a little (italics, kerning).
+    context.NoteDrawn(cell.toAlignedRect().adjusted(-2, -2, 2, 2));
     painter.drawText(baseline, text);
 }
 

@@ -37,7 +37,7 @@ bool DeviceContext::HasWordPixels() const {
 void DeviceContext::MappingChanged() { transform = ComputeTransform(state.mapping); }
 
 QPainter* DeviceContext::Painter() {
-    if (!device_) return nullptr;
+    if (!device_ || (image_ && image_->isNull())) return nullptr;
     if (!painter_.isActive()) {
         if (!painter_.begin(device_)) return nullptr;
         painter_.setRenderHint(QPainter::Antialiasing, false);

@@ -28,6 +28,7 @@ COLORREF SetPixel(HDC dc, int x, int y, COLORREF colour) {
     if (context->Image() && !context->Image()->valid(p.x, p.y)) return CLR_INVALID;
     if (!InsideClip(*context, p)) return CLR_INVALID;
     context->ApplyCopyMode();  // SetPixel ignores the raster operation
+    context->NoteDrawn(QRect(p.x, p.y, 1, 1));
     context->ActivePainter().fillRect(QRect(p.x, p.y, 1, 1), ToQColor(colour));
     return colour & 0xFFFFFFu;
 }

@@ -42,8 +42,9 @@ struct AcceleratorResource {
 };
 
 // A picture as rows of characters, one a pixel. Icons name their colours in
-// a palette of "c RRGGBB" entries ('.' is transparent). Cursors are
-// monochrome: '.' transparent, '#' black, 'o' white, 'x' inverts the screen.
+// a palette of entries "k RRGGBB" (the character, a space, the colour as red,
+// green and blue in hex); '.' is transparent. Cursors are monochrome: '.'
+// transparent, '#' black, 'o' white, 'x' inverts the screen under it.
 struct PictureResource {
     int width;
     int height;

@@ -245,6 +245,7 @@ typedef struct tagDRAWITEMSTRUCT {
 #define VK_DELETE 0x2E
 #define VK_NUMPAD0 0x60
 #define VK_F1 0x70
+#define VK_F4 0x73
 #define VK_F12 0x7B
 
 #define FVIRTKEY 0x01

@@ -1,0 +1,202 @@
+// Cursors and icons. Monochrome cursors invert the screen under them on
+// Win32; X11 and Wayland cannot, so an inverting pixel is drawn dark with a
+// light edge around the figure, which shows on every background.
+#include "user/cursors_icons.h"
+
+#include <QBitmap>
+#include <QCursor>
+#include <QPixmap>
+
+#include "core/handle_table.h"
+#include "core/module_resources.h"
+#include "core/qt_application.h"
+
+namespace tarnwick::user {
+namespace {
+
+using port::HandleKind;
+
+struct CursorObject {
+    QCursor cursor;
+};
+
+struct IconObject {
+    QPixmap pixmap;
+};
+
+struct LoopCursor {
+    HCURSOR current = nullptr;
+    QWidget* target = nullptr;
+};
+
+LoopCursor& Pointer() {
+    static LoopCursor pointer;
+    return pointer;
+}
+
+char PixelAt(const PictureResource& picture, int x, int y) {
+    if (x < 0 || y < 0 || x >= picture.width || y >= picture.height) return '.';
+    const char* row = picture.rows[y];
+    for (int i = 0; i < x; ++i) {
+        if (row[i] == '\0') return '.';
+    }
+    return row[x] == '\0' ? '.' : row[x];
+}
+
+bool NextToInverting(const PictureResource& picture, int x, int y) {
+    for (int dy = -1; dy <= 1; ++dy) {
+        for (int dx = -1; dx <= 1; ++dx) {
+            if (PixelAt(picture, x + dx, y + dy) == 'x') return true;
+        }
+    }
+    return false;
+}
+
+QRgb CursorPixel(const PictureResource& picture, int x, int y) {
+    switch (PixelAt(picture, x, y)) {
+        case '#':
+        case 'x': return qRgba(0, 0, 0, 255);
+        case 'o': return qRgba(255, 255, 255, 255);
+        default: return NextToInverting(picture, x, y) ? qRgba(255, 255, 255, 255) : qRgba(0, 0, 0, 0);
+    }
+}
+
+QImage CursorImage(const PictureResource& picture) {
+    QImage image(picture.width, picture.height, QImage::Format_ARGB32);
+    for (int y = 0; y < picture.height; ++y) {
+        for (int x = 0; x < picture.width; ++x) image.setPixel(x, y, CursorPixel(picture, x, y));
+    }
+    return image;
+}
+
+// The colour of a palette character, or transparent.
+QRgb PaletteColour(const char* const* palette, char key) {
+    for (; palette != nullptr && *palette != nullptr; ++palette) {
+        const char* entry = *palette;
+        if (entry[0] != key || entry[1] != ' ') continue;
+        bool ok = false;
+        uint rgb = QByteArray(entry + 2, 6).toUInt(&ok, 16);
+        if (ok) return 0xFF000000u | rgb;
+    }
+    return qRgba(0, 0, 0, 0);
+}
+
+QImage IconImage(const PictureResource& picture) {
+    QImage image(picture.width, picture.height, QImage::Format_ARGB32);
+    for (int y = 0; y < picture.height; ++y) {
+        for (int x = 0; x < picture.width; ++x)
+            image.setPixel(x, y, PaletteColour(picture.palette, PixelAt(picture, x, y)));
+    }
+    return image;
+}
+
+bool ValidPicture(const PictureResource* picture) {
+    return picture != nullptr && picture->rows != nullptr && picture->width > 0 &&
+           picture->height > 0 && picture->width <= 256 && picture->height <= 256;
+}
+
+HCURSOR ArrowCursor() {
+    static HCURSOR arrow = [] {
+        auto* object = new (std::nothrow) CursorObject{QCursor(Qt::ArrowCursor)};
+        return object ? static_cast<HCURSOR>(port::AddHandle(HandleKind::Cursor, object, false)) : nullptr;
+    }();
+    return arrow;
+}
+
+// Icons of a module are made once and shared, as Win32 shares them.
+struct SharedIcon {
+    HINSTANCE module;
+    WORD id;
+    HICON icon;
+};
+
+HICON FindSharedIcon(HINSTANCE module, WORD id) {
+    static SharedIcon icons[16];
+    static int count = 0;
+    for (int i = 0; i < count; ++i) {
+        if (icons[i].module == module && icons[i].id == id) return icons[i].icon;
+    }
+    const auto* picture = static_cast<const PictureResource*>(
+        port::FindResourceData(module, MAKEINTRESOURCEA(id), RT_ICON));
+    if (!ValidPicture(picture) || count == 16) return nullptr;
+    auto* object = new (std::nothrow) IconObject{QPixmap::fromImage(IconImage(*picture))};
+    if (object == nullptr) return nullptr;
+    HICON icon = static_cast<HICON>(port::AddHandle(HandleKind::Icon, object, false));
+    if (icon == nullptr) {
+        delete object;
+        return nullptr;
+    }
+    icons[count++] = {module, id, icon};
+    return icon;
+}
+
+// The cursor a widget shows is set only when it changes: the canvas asks
+// for its cursor at every pointer move.
+void ApplyCursor(HCURSOR cursor) {
+    static constexpr char kShownCursor[] = "tarnwickCursor";
+    QWidget* target = Pointer().target;
+    if (target == nullptr) return;
+    QVariant shown = target->property(kShownCursor);
+    if (shown.isValid() && shown.value<quintptr>() == reinterpret_cast<quintptr>(cursor)) return;
+    auto* object = static_cast<CursorObject*>(port::LookUpHandle(cursor, HandleKind::Cursor));
+    target->setCursor(object ? object->cursor : QCursor(Qt::BlankCursor));
+    target->setProperty(kShownCursor, QVariant::fromValue(reinterpret_cast<quintptr>(cursor)));
+}
+
+}  // namespace
+
+QIcon WindowIconOf(HICON small, HICON big) {
+    QIcon icon;
+    for (HICON handle : {small, big}) {
+        if (auto* object = static_cast<IconObject*>(port::LookUpHandle(handle, HandleKind::Icon)))
+            icon.addPixmap(object->pixmap);
+    }
+    return icon;
+}
+
+CursorTarget::CursorTarget(QWidget* widget) : saved_(Pointer().target) { Pointer().target = widget; }
+
+CursorTarget::~CursorTarget() { Pointer().target = saved_; }
+
+}  // namespace tarnwick::user
+
+using namespace tarnwick::user;
+using tarnwick::port::HandleKind;
+
+HCURSOR LoadCursorA(HINSTANCE instance, LPCSTR cursorName) {
+    if (!tarnwick::platform::EnsureQtApplication()) return nullptr;
+    if (instance == nullptr && cursorName == IDC_ARROW) return ArrowCursor();
+    const auto* picture = static_cast<const PictureResource*>(
+        tarnwick::port::FindResourceData(instance, cursorName, RT_CURSOR));
+    if (!ValidPicture(picture)) return nullptr;
+    QPixmap pixmap = QPixmap::fromImage(CursorImage(*picture));
+    auto* object = new (std::nothrow) CursorObject{QCursor(pixmap, picture->hotSpotX, picture->hotSpotY)};
+    if (object == nullptr) return nullptr;
+    HCURSOR cursor = static_cast<HCURSOR>(tarnwick::port::AddHandle(HandleKind::Cursor, object, true));
+    if (cursor == nullptr) delete object;
+    return cursor;
+}
+
+HCURSOR SetCursor(HCURSOR cursor) {
+    HCURSOR previous = Pointer().current;
+    Pointer().current = cursor;
+    ApplyCursor(cursor);
+    return previous;
+}
+
+BOOL DestroyCursor(HCURSOR cursor) {
+    if (cursor == ArrowCursor()) return TRUE;  // shared: never destroyed
+    auto* object = static_cast<CursorObject*>(tarnwick::port::LookUpHandle(cursor, HandleKind::Cursor));
+    if (object == nullptr) return FALSE;
+    if (Pointer().current == cursor) Pointer().current = nullptr;
+    tarnwick::port::RemoveHandle(cursor);
+    delete object;
+    return TRUE;
+}
+
+HICON LoadIconA(HINSTANCE instance, LPCSTR iconName) {
+    if (!tarnwick::platform::EnsureQtApplication()) return nullptr;
+    if (iconName == nullptr || !IS_INTRESOURCE(iconName)) return nullptr;
+    if (instance == nullptr) instance = GetModuleHandleA(nullptr);
+    return FindSharedIcon(instance, LOWORD(reinterpret_cast<ULONG_PTR>(iconName)));
+}

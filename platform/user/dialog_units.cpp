@@ -1,0 +1,36 @@
+#include "user/dialog_units.h"
+
+#include <QFontMetrics>
+
+#include <climits>
+#include <cstdlib>
+
+namespace tarnwick::user {
+
+DialogBaseUnits BaseUnitsOf(const QFont& font) {
+    static const QString kAlphabet = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+    QFontMetrics metrics(font);
+    DialogBaseUnits units;
+    units.x = (metrics.horizontalAdvance(kAlphabet) / 26 + 1) / 2;
+    units.y = metrics.ascent() + metrics.descent();
+    return units;
+}
+
+int MulDiv(int a, int b, int c) {
+    if (c == 0) return -1;
+    long long product = static_cast<long long>(a) * b;
+    long long half = std::llabs(static_cast<long long>(c)) / 2;
+    bool negative = (product < 0) != (c < 0);
+    long long magnitude = (std::llabs(product) + half) / std::llabs(static_cast<long long>(c));
+    long long result = negative ? -magnitude : magnitude;
+    if (result > INT_MAX || result < INT_MIN) return -1;
+    return static_cast<int>(result);
+}
+
+QRect DialogUnitsToPixels(const DialogBaseUnits& units, int x, int y, int cx, int cy) {
+    return QRect(MulDiv(x, units.x, 4), MulDiv(y, units.y, 8), MulDiv(cx, units.x, 4), MulDiv(cy, units.y, 8));
+}
+
+int PointsToPixels(int points, int dpi) { return MulDiv(points, dpi, 72); }
+
+}  // namespace tarnwick::user
