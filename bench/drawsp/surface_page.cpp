@@ -1,5 +1,7 @@
 #include "surface_page.h"
 
+#include "page_background.h"
+
 CanvasDC::CanvasDC() {
     dc_ = CreateCompatibleDC(nullptr);
     bitmap_ = CreateCompatibleBitmap(dc_, kCanvasWidth, kCanvasHeight);
@@ -51,14 +53,13 @@ void PaintPageBackground(ZDrawSp* surface) {
 }
 
 void PaintSheet(ZDrawSp* surface) {
-    surface->SetAttributes(0x000000, PS_SOLID, 0, 0xE6FFFF, 1, 12);
+    surface->SetAttributes(kSheetFrameColour, PS_SOLID, 0, kSheetColour, 1, 12);
     surface->DrawRectangle(0, 0, kPageWidth, kPageBottom, kModeKeepRop);
 }
 
 void PaintRuling(ZDrawSp* surface) {
-    surface->SetAttributes(0xFFE6E6, PS_SOLID, 0, 0, 0, 12);
-    for (int y = -40; y > kPageBottom; y -= 40) surface->DrawLine(2, y, 2157, y, kModeKeepRop);
-    for (int x = 40; x < kPageWidth; x += 40) surface->DrawLine(x, -2, x, -2792, kModeKeepRop);
-    surface->SetAttributes(0xC8C8FF, PS_SOLID, 0, 0, 0, 12);
-    surface->DrawLine(1759, 0, 1759, kPageBottom, kModeKeepRop);
+    surface->SetAttributes(kRuleColour, PS_SOLID, 0, 0, 0, 12);
+    ForEachRule([surface](int x1, int y1, int x2, int y2) { surface->DrawLine(x1, y1, x2, y2, kModeKeepRop); });
+    surface->SetAttributes(kMarginColour, PS_SOLID, 0, 0, 0, 12);
+    surface->DrawLine(kMarginX, 0, kMarginX, kPageBottom, kModeKeepRop);
 }
