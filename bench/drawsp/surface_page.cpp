@@ -1,5 +1,7 @@
 #include "surface_page.h"
 
+#include <cstddef>
+
 #include "page_background.h"
 
 CanvasDC::CanvasDC() {
@@ -17,6 +19,45 @@ CanvasDC::~CanvasDC() {
     SelectObject(dc_, oldBitmap_);
     DeleteObject(bitmap_);
     DeleteDC(dc_);
+}
+
+namespace {
+
+// One pixel per logical unit for a scope, then the canvas mapping again.
+class DeviceUnits {
+public:
+    explicit DeviceUnits(HDC dc) : dc_(dc) {
+        SaveDC(dc);
+        SetMapMode(dc, MM_TEXT);
+        SetWindowOrgEx(dc, 0, 0, nullptr);
+        SetViewportOrgEx(dc, 0, 0, nullptr);
+    }
+    ~DeviceUnits() { RestoreDC(dc_, -1); }
+    DeviceUnits(const DeviceUnits&) = delete;
+    DeviceUnits& operator=(const DeviceUnits&) = delete;
+
+private:
+    HDC dc_;
+};
+
+}  // namespace
+
+void CanvasDC::Fill(COLORREF colour) const {
+    const DeviceUnits units(dc_);
+    const RECT all{0, 0, kCanvasWidth, kCanvasHeight};
+    HBRUSH brush = CreateSolidBrush(colour);
+    FillRect(dc_, &all, brush);
+    DeleteObject(brush);
+}
+
+std::vector<COLORREF> CanvasDC::Pixels() const {
+    const DeviceUnits units(dc_);
+    std::vector<COLORREF> pixels;
+    pixels.reserve(static_cast<std::size_t>(kCanvasWidth) * kCanvasHeight);
+    for (int y = 0; y < kCanvasHeight; ++y) {
+        for (int x = 0; x < kCanvasWidth; ++x) pixels.push_back(GetPixel(dc_, x, y));
+    }
+    return pixels;
 }
 
 SurfaceLibrary::SurfaceLibrary() {
