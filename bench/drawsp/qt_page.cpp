@@ -1,118 +1,142 @@
 #include "qt_page.h"
 
-#include <QFont>
-#include <QPen>
 #include <algorithm>
-#include <cmath>
+
+#include "page_pixels.h"
+#include "qt_fills.h"
+#include "qt_pens.h"
 
 namespace {
 
-constexpr double kScale = static_cast<double>(kCanvasWidth) / kPageWidth;
+constexpr int kKindLine = 1, kKindPolygon = 3, kKindEllipse = 4, kKindRectangle = 6, kKindText = 7;
 
-QColor ToColor(COLORREF c) { return QColor(GetRValue(c), GetGValue(c), GetBValue(c)); }
-
-Qt::PenStyle ToPenStyle(int style) {
-    switch (style) {
-        case PS_DASH: return Qt::DashLine;
-        case PS_DOT: return Qt::DotLine;
-        case PS_DASHDOT: return Qt::DashDotLine;
-        case PS_DASHDOTDOT: return Qt::DashDotDotLine;
-        default: return Qt::SolidLine;
-    }
-}
-
-// The pens the port layer makes, as a Win32 program gets them: a one-pixel
-// pen is cosmetic with flat ends and keeps its dashes; a wider pen is
-// geometric, solid, with round ends and joins.
-QPen MakePen(COLORREF colour, int penStyle, int penWidth) {
-    const int pixels = PenPixels(penWidth);
-    QPen pen(ToColor(colour));
-    if (pixels == 1) {
-        pen.setWidth(0);
-        pen.setStyle(ToPenStyle(penStyle));
-        pen.setCapStyle(Qt::FlatCap);
-        pen.setJoinStyle(Qt::MiterJoin);
-    } else {
-        pen.setWidth(pixels);
-        pen.setCapStyle(Qt::RoundCap);
-        pen.setJoinStyle(Qt::RoundJoin);
-    }
-    return pen;
-}
-
+// The font the port layer realises for a character height in page units.
 QFont MakeFont(int fontHeight) {
     QFont font(QStringLiteral("Liberation Sans"));
-    font.setPixelSize(std::max(1, static_cast<int>(std::lround(fontHeight * kScale))));
+    font.setStyleStrategy(QFont::PreferMatch);
+    font.setPixelSize(std::max(1, Pixels(fontHeight)));
     return font;
 }
 
-QRect Box(QPoint a, QPoint b) {
-    return QRect(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
-                 QPoint(std::max(a.x(), b.x()) - 1, std::max(a.y(), b.y()) - 1));
+// Qt's own ellipse in the box: through the centres of the edge pixels for
+// a wide pen, on pixel coordinates for a one-pixel one, as the port layer
+// asks Qt for it where it cannot rasterise the ellipse itself.
+QRectF EllipseIn(const QRect& box, int penPixels) {
+    const qreal offset = penPixels > 1 ? 0.5 : 0.0;
+    return QRectF(box.left() + offset, box.top() + offset, box.width() - 1, box.height() - 1);
+}
+
+// Where the figure goes, in pixels, in the form its kind is drawn from.
+void PlaceInPixels(const PageFigure& f, QtFigure& q) {
+    std::vector<QPoint> pixels;
+    for (const POINT& p : f.points) pixels.push_back(ToPixels(p.x, p.y));
+    if (f.kind == kKindLine) {
+        q.from = pixels[0];
+        q.to = pixels[1];
+    } else if (f.kind == kKindRectangle) {
+        q.box = PixelBox(pixels[0], pixels[1]);
+    } else if (f.kind == kKindPolygon) {
+        q.polygon = QPolygon(QList<QPoint>(pixels.begin(), pixels.end()));
+        q.centred = QPolygonF(q.polygon).translated(0.5, 0.5);
+    } else if (f.kind == kKindEllipse) {
+        const POINT c = f.points[0], r = f.points[1];
+        q.box = PixelBox(ToPixels(c.x - r.x, c.y - r.y), ToPixels(c.x + r.x, c.y + r.y));
+        q.ellipse = EllipseIn(q.box, q.penPixels);
+    } else if (f.kind == kKindText) {
+        q.baseline = pixels[0];
+    }
+}
+
+QtFigure Prepare(const PageFigure& f) {
+    QtFigure q{};
+    q.kind = f.kind;
+    q.colour = ToColor(f.colour);
+    q.penPixels = PenPixels(f.penWidth);
+    q.pen = MakePen(f.colour, f.penStyle, q.penPixels);
+    q.dashed = IsDashed(f.penStyle, q.penPixels);
+    q.filled = f.fillOn != 0;
+    q.fill = ToColor(f.fillColour);
+    q.brush = q.filled ? QBrush(q.fill) : QBrush(Qt::NoBrush);
+    q.text = QString::fromUtf8(f.text.c_str());
+    PlaceInPixels(f, q);
+    return q;
+}
+
+void PaintLine(QPainter& painter, const QtFigure& f) {
+    if (f.from == f.to) return;
+    if (f.penPixels == 1 && !f.dashed && FillLineSpan(painter, f.from, f.to, f.colour)) return;
+    painter.setPen(f.pen);
+    painter.drawLine(f.from, f.to);
+}
+
+// A dashed frame cannot be bands: the inside is filled first, then the
+// outline is stroked once round, so the dashes run on past the corners.
+void PaintDashedRectangle(QPainter& painter, const QtFigure& f) {
+    const QRect inside = f.box.adjusted(1, 1, -1, -1);
+    if (f.filled && !inside.isEmpty()) painter.fillRect(inside, f.fill);
+    const QPoint outline[] = {f.box.topLeft(), f.box.topRight(), f.box.bottomRight(), f.box.bottomLeft(),
+                              f.box.topLeft()};
+    painter.setPen(f.pen);
+    painter.drawPolyline(outline, 5);
+}
+
+void PaintRectangle(QPainter& painter, const QtFigure& f) {
+    if (f.box.isEmpty()) return;
+    if (f.dashed) {
+        PaintDashedRectangle(painter, f);
+        return;
+    }
+    FillFramedBox(painter, f.box, f.penPixels, f.colour, f.filled ? &f.fill : nullptr);
+}
+
+void PaintPolygon(QPainter& painter, const QtFigure& f) {
+    painter.setPen(f.pen);
+    painter.setBrush(f.brush);
+    if (f.penPixels > 1) painter.drawPolygon(f.centred, Qt::OddEvenFill);
+    else painter.drawPolygon(f.polygon, Qt::OddEvenFill);
+}
+
+void PaintEllipse(QPainter& painter, const QtFigure& f) {
+    if (f.box.isEmpty()) return;
+    painter.setPen(f.pen);
+    painter.setBrush(f.brush);
+    painter.drawEllipse(f.ellipse);
 }
 
 }  // namespace
 
-QPoint ToPixels(int x, int y) {
-    return QPoint(static_cast<int>(std::lround(x * kScale)), static_cast<int>(std::lround(-y * kScale)));
-}
-
-int PenPixels(int penWidth) {
-    return std::max(1, static_cast<int>(std::lround(penWidth * kScale)));
-}
-
 QtPage::QtPage(const std::vector<PageFigure>& figures) {
     std::vector<int> heights;
     for (const PageFigure& f : figures) {
-        Prepared p;
-        p.kind = f.kind;
-        p.pen = MakePen(f.colour, f.penStyle, f.penWidth);
-        p.brush = f.fillOn ? QBrush(ToColor(f.fillColour)) : QBrush(Qt::NoBrush);
-        auto found = std::find(heights.begin(), heights.end(), f.fontHeight);
-        p.fontIndex = static_cast<int>(found - heights.begin());
-        if (found == heights.end()) {
-            heights.push_back(f.fontHeight);
-            fonts_.push_back(MakeFont(f.fontHeight));
+        QtFigure q = Prepare(f);
+        if (f.kind == kKindText) {
+            // One font per height, made here: fonts are costly to make and
+            // the port layer keeps the one it made last.
+            auto found = std::find(heights.begin(), heights.end(), f.fontHeight);
+            q.fontIndex = static_cast<int>(found - heights.begin());
+            if (found == heights.end()) {
+                heights.push_back(f.fontHeight);
+                fonts_.push_back(MakeFont(f.fontHeight));
+            }
         }
-        for (const POINT& point : f.points) p.points.push_back(ToPixels(point.x, point.y));
-        if (f.kind == 6) p.box = Box(p.points[0], p.points[1]);
-        if (f.kind == 4) {
-            const POINT c = f.points[0], r = f.points[1];
-            p.box = Box(ToPixels(c.x - r.x, c.y - r.y), ToPixels(c.x + r.x, c.y + r.y));
-        }
-        p.text = QString::fromUtf8(f.text.c_str());
-        figures_.push_back(std::move(p));
+        figures_.push_back(std::move(q));
     }
 }
 
-void QtPage::Paint(QImage& image) const {
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    for (const Prepared& f : figures_) {
-        painter.setPen(f.pen);
-        painter.setBrush(f.brush);
+void QtPage::Paint(QPainter& painter) const {
+    for (const QtFigure& f : figures_) {
         switch (f.kind) {
-            case 1: painter.drawLine(f.points[0], f.points[1]); break;
-            case 3: painter.drawPolygon(f.points.data(), static_cast<int>(f.points.size())); break;
-            case 4: painter.drawEllipse(f.box); break;
-            case 6: painter.drawRect(f.box); break;
-            case 7:
-                painter.setFont(fonts_[f.fontIndex]);
-                painter.drawText(f.points[0], f.text);
-                break;
+            case kKindLine: PaintLine(painter, f); break;
+            case kKindPolygon: PaintPolygon(painter, f); break;
+            case kKindEllipse: PaintEllipse(painter, f); break;
+            case kKindRectangle: PaintRectangle(painter, f); break;
+            case kKindText: PaintText(painter, f); break;
         }
     }
 }
 
-void QtPage::PaintBackground(QImage& image) {
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(MakePen(0x000000, PS_SOLID, 0));
-    painter.setBrush(ToColor(0xE6FFFF));
-    painter.drawRect(Box(ToPixels(0, 0), ToPixels(kPageWidth, kPageBottom)));
-    painter.setPen(MakePen(0xFFE6E6, PS_SOLID, 0));
-    for (int y = -40; y > kPageBottom; y -= 40) painter.drawLine(ToPixels(2, y), ToPixels(2157, y));
-    for (int x = 40; x < kPageWidth; x += 40) painter.drawLine(ToPixels(x, -2), ToPixels(x, -2792));
-    painter.setPen(MakePen(0xC8C8FF, PS_SOLID, 0));
-    painter.drawLine(ToPixels(1759, 0), ToPixels(1759, kPageBottom));
+void QtPage::PaintText(QPainter& painter, const QtFigure& f) const {
+    painter.setFont(fonts_[f.fontIndex]);
+    painter.setPen(f.colour);
+    painter.drawText(f.baseline, f.text);
 }

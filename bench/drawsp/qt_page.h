@@ -1,45 +1,67 @@
 // The baseline: the same figures drawn straight with QPainter on a QImage,
-// aliased, with the pens, brushes and fonts the port layer would choose,
-// and coordinates mapped to pixels beforehand. What is left to measure is
-// the cost of the surface, the objects and the port layer on top of Qt.
+// aliased, with coordinates mapped to pixels beforehand, each figure drawn
+// the cheapest way QPainter has to give the pixels the surface gives. What
+// is left to measure is the cost of the surface, the objects and the port
+// layer on top of Qt.
+//
+// Pixel for pixel the same as the surface: rectangles (bands and, for
+// dashed frames, the same dashed outline), lines (spans for thin solid
+// axis-aligned ones, drawLine with the same pen otherwise), polygons
+// (drawPolygon with the same pen, brush and fill rule) and texts (the same
+// font, anti-aliased by the same painter settings). Not the same: ellipses,
+// which the surface rasterises row by row while Qt strokes its own curve;
+// some sixty pixels of each outline differ.
 #ifndef TARNWICK_BENCH_DRAWSP_QT_PAGE_H
 #define TARNWICK_BENCH_DRAWSP_QT_PAGE_H
 
-#include <QImage>
+#include <QBrush>
+#include <QColor>
+#include <QFont>
 #include <QPainter>
+#include <QPen>
 #include <QPoint>
+#include <QPolygon>
+#include <QPolygonF>
+#include <QRect>
+#include <QRectF>
 #include <QString>
 #include <vector>
 
 #include "page_figures.h"
 
+// One figure with everything Qt needs, made before timing starts.
+struct QtFigure {
+    int kind;
+    QColor colour;
+    QPen pen;
+    int penPixels;
+    bool dashed;
+    bool filled;
+    QColor fill;
+    QBrush brush;
+    QPoint from, to;     // lines
+    QPolygon polygon;    // polygons with a one-pixel pen
+    QPolygonF centred;   // polygons with a wider pen, on the pixel centres
+    QRect box;           // rectangles
+    QRectF ellipse;      // ellipses
+    int fontIndex;
+    QPoint baseline;     // texts
+    QString text;
+};
+
 class QtPage {
 public:
     explicit QtPage(const std::vector<PageFigure>& figures);
 
-    // Draws every figure once onto the image.
-    void Paint(QImage& image) const;
-    // The sheet, ruling and margin line, as the canvas paints them.
-    static void PaintBackground(QImage& image);
+    // Draws every figure once with the caller's painter, which stays open
+    // across the figures and the pages.
+    void Paint(QPainter& painter) const;
 
 private:
-    struct Prepared {
-        int kind;
-        QPen pen;
-        QBrush brush;
-        int fontIndex;
-        std::vector<QPoint> points;  // pixels
-        QRect box;                   // rectangles and ellipses
-        QString text;
-    };
+    void PaintText(QPainter& painter, const QtFigure& figure) const;
 
-    std::vector<Prepared> figures_;
+    std::vector<QtFigure> figures_;
     std::vector<QFont> fonts_;
 };
-
-// Page units to canvas pixels: the canvas mapping with the page's top at the
-// top of the canvas.
-QPoint ToPixels(int x, int y);
-int PenPixels(int penWidth);
 
 #endif

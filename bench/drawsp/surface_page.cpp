@@ -1,5 +1,9 @@
 #include "surface_page.h"
 
+#include <cstddef>
+
+#include "page_background.h"
+
 CanvasDC::CanvasDC() {
     dc_ = CreateCompatibleDC(nullptr);
     bitmap_ = CreateCompatibleBitmap(dc_, kCanvasWidth, kCanvasHeight);
@@ -15,6 +19,45 @@ CanvasDC::~CanvasDC() {
     SelectObject(dc_, oldBitmap_);
     DeleteObject(bitmap_);
     DeleteDC(dc_);
+}
+
+namespace {
+
+// One pixel per logical unit for a scope, then the canvas mapping again.
+class DeviceUnits {
+public:
+    explicit DeviceUnits(HDC dc) : dc_(dc) {
+        SaveDC(dc);
+        SetMapMode(dc, MM_TEXT);
+        SetWindowOrgEx(dc, 0, 0, nullptr);
+        SetViewportOrgEx(dc, 0, 0, nullptr);
+    }
+    ~DeviceUnits() { RestoreDC(dc_, -1); }
+    DeviceUnits(const DeviceUnits&) = delete;
+    DeviceUnits& operator=(const DeviceUnits&) = delete;
+
+private:
+    HDC dc_;
+};
+
+}  // namespace
+
+void CanvasDC::Fill(COLORREF colour) const {
+    const DeviceUnits units(dc_);
+    const RECT all{0, 0, kCanvasWidth, kCanvasHeight};
+    HBRUSH brush = CreateSolidBrush(colour);
+    FillRect(dc_, &all, brush);
+    DeleteObject(brush);
+}
+
+std::vector<COLORREF> CanvasDC::Pixels() const {
+    const DeviceUnits units(dc_);
+    std::vector<COLORREF> pixels;
+    pixels.reserve(static_cast<std::size_t>(kCanvasWidth) * kCanvasHeight);
+    for (int y = 0; y < kCanvasHeight; ++y) {
+        for (int x = 0; x < kCanvasWidth; ++x) pixels.push_back(GetPixel(dc_, x, y));
+    }
+    return pixels;
 }
 
 SurfaceLibrary::SurfaceLibrary() {
@@ -51,14 +94,13 @@ void PaintPageBackground(ZDrawSp* surface) {
 }
 
 void PaintSheet(ZDrawSp* surface) {
-    surface->SetAttributes(0x000000, PS_SOLID, 0, 0xE6FFFF, 1, 12);
+    surface->SetAttributes(kSheetFrameColour, PS_SOLID, 0, kSheetColour, 1, 12);
     surface->DrawRectangle(0, 0, kPageWidth, kPageBottom, kModeKeepRop);
 }
 
 void PaintRuling(ZDrawSp* surface) {
-    surface->SetAttributes(0xFFE6E6, PS_SOLID, 0, 0, 0, 12);
-    for (int y = -40; y > kPageBottom; y -= 40) surface->DrawLine(2, y, 2157, y, kModeKeepRop);
-    for (int x = 40; x < kPageWidth; x += 40) surface->DrawLine(x, -2, x, -2792, kModeKeepRop);
-    surface->SetAttributes(0xC8C8FF, PS_SOLID, 0, 0, 0, 12);
-    surface->DrawLine(1759, 0, 1759, kPageBottom, kModeKeepRop);
+    surface->SetAttributes(kRuleColour, PS_SOLID, 0, 0, 0, 12);
+    ForEachRule([surface](int x1, int y1, int x2, int y2) { surface->DrawLine(x1, y1, x2, y2, kModeKeepRop); });
+    surface->SetAttributes(kMarginColour, PS_SOLID, 0, 0, 0, 12);
+    surface->DrawLine(kMarginX, 0, kMarginX, kPageBottom, kModeKeepRop);
 }

@@ -21,6 +21,11 @@ public:
 
     HDC dc() const { return dc_; }
 
+    // Fills every pixel, whatever the mapping.
+    void Fill(COLORREF colour) const;
+    // Every pixel, row by row from the top, read back through the DC.
+    std::vector<COLORREF> Pixels() const;
+
 private:
     HDC dc_ = nullptr;
     HBITMAP bitmap_ = nullptr;
