@@ -3,6 +3,7 @@
 
 #include "gdi/device_context.h"
 
+#include <limits>
 #include <new>
 #include <utility>
 
@@ -90,6 +91,13 @@ StockObjects& Stock() {
     return stock;
 }
 
+// A negative pen width counts as its magnitude, as in Win32. INT_MIN has no
+// int magnitude (a stored figure can carry it), so it saturates at INT_MAX.
+int PenWidthMagnitude(int width) {
+    if (width >= 0) return width;
+    return width == std::numeric_limits<int>::min() ? std::numeric_limits<int>::max() : -width;
+}
+
 }  // namespace
 
 GdiObject* LookUpObject(HGDIOBJ handle) {
@@ -162,7 +170,7 @@ HPEN CreatePen(int style, int width, COLORREF colour) {
     if (style < PS_SOLID || style > PS_NULL) return nullptr;
     GdiObject* object = NewObject(ObjectKind::Pen);
     if (!object) return nullptr;
-    object->pen = {style, width < 0 ? -width : width, colour & 0xFFFFFFu};
+    object->pen = {style, PenWidthMagnitude(width), colour & 0xFFFFFFu};
     return static_cast<HPEN>(HandleOf(object));
 }
 

@@ -8,8 +8,9 @@ extern "C++" {
 
 // ---- libraries (KERNEL32) ---------------------------------------------------
 // A bare file name is looked for in the running executable's folder first,
-// then through the system's library search; the current working folder is
-// never searched. A name containing '/' is used as given.
+// then in the absolute folders of LD_LIBRARY_PATH (read at the call) and the
+// system's library folders; the current working folder, and any relative
+// folder, is never searched. A name containing '/' is used as given.
 WINAPI_EXPORT HMODULE LoadLibraryA(LPCSTR fileName);
 WINAPI_EXPORT FARPROC GetProcAddress(HMODULE module, LPCSTR procName);
 WINAPI_EXPORT BOOL FreeLibrary(HMODULE module);

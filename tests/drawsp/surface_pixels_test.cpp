@@ -1,6 +1,7 @@
 // What the primitives put on a small memory DC: the raster operation each
 // drawing mode selects, hollow versus filled shapes, corner order, regular
-// polygons, and where text and its box go.
+// polygons, where text and its box go, and a stored pen width beyond range.
+#include <climits>
 #include <vector>
 
 #include "drawsp_fixture.h"
@@ -206,6 +207,18 @@ TEST_F(SurfacePixelsTest, ObjectsDrawTheirKinds) {
         object->Release();
         EXPECT_EQ(canvas_.Count(kWhite), 40 * 30) << record;
     }
+}
+
+// A stored pen width of INT_MIN is kept as stored and drawn as the widest
+// pen, which covers the whole canvas.
+TEST_F(SurfacePixelsTest, StoredMostNegativePenWidthDrawsAsTheWidestPen) {
+    DrawObject* object = Decoded("6;0;0;-2147483648;0;0;0;8;0;0;1;1;");
+    ASSERT_NE(object, nullptr);
+    EXPECT_EQ(SettingsOf(object).penWidth, INT_MIN);
+    canvas_.Fill(kWhite);
+    object->Draw();
+    object->Release();
+    EXPECT_EQ(canvas_.Count(kBlack), 40 * 30) << canvas_.Picture(kWhite);
 }
 
 }  // namespace

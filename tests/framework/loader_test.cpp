@@ -1,10 +1,14 @@
 // The loader against small libraries built for these tests: one that offers
-// "Probe", one without the creation export, one that refuses everything.
+// "Probe", one without the creation export, one that refuses everything; and
+// LoadLibraryA's search for a bare name, against copies of one planted in the
+// working folder and elsewhere.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "component_loader.h"
@@ -162,22 +166,114 @@ TEST(LoadedLibrary, KeepsItsFieldsInRecordOrder) {
     record->Release();
 }
 
-TEST(LoadLibrary, NeverSearchesTheCurrentWorkingFolder) {
-    namespace fs = std::filesystem;
-    fs::path folder = fs::temp_directory_path() / ("tarnwick-plant-" + std::to_string(getpid()));
-    fs::create_directories(folder);
-    fs::copy_file(TestBinaryFolder() + kComponents, folder / "Planted.DLL",
-                  fs::copy_options::overwrite_existing);
-    fs::path previous = fs::current_path();
-    fs::current_path(folder);
+namespace fs = std::filesystem;
 
-    EXPECT_EQ(LoadLibraryA("Planted.DLL"), nullptr) << "a bare name must not find the planted copy";
+// Copies of a test library under a name found nowhere else: in the working
+// folder, in its "lib" subfolder, and in a folder elsewhere. The test runs in
+// the working folder; the previous folder and LD_LIBRARY_PATH come back after.
+class LoadLibrary : public ::testing::Test {
+protected:
+    static constexpr const char* kPlanted = "Planted.DLL";
+
+    void SetUp() override {
+        const char* path = std::getenv("LD_LIBRARY_PATH");
+        savedPath_ = path == nullptr ? std::nullopt : std::optional<std::string>(path);
+        previous_ = fs::current_path();
+        for (const fs::path& folder : {working_, working_ / "lib", elsewhere_}) {
+            fs::create_directories(folder);
+            fs::copy_file(TestBinaryFolder() + kComponents, folder / kPlanted,
+                          fs::copy_options::overwrite_existing);
+        }
+        fs::current_path(working_);
+    }
+
+    void TearDown() override {
+        fs::current_path(previous_);
+        if (savedPath_) setenv("LD_LIBRARY_PATH", savedPath_->c_str(), 1);
+        else unsetenv("LD_LIBRARY_PATH");
+        fs::remove_all(root_);
+    }
+
+    // Whether this process has the copy in `folder` mapped.
+    static bool IsMapped(const fs::path& folder) {
+        void* handle = dlopen((folder / kPlanted).c_str(), RTLD_LAZY | RTLD_NOLOAD);
+        if (handle != nullptr) dlclose(handle);
+        return handle != nullptr;
+    }
+
+    // What a fresh process started in the working folder with this
+    // LD_LIBRARY_PATH loads for the bare name: "nothing" or "loaded <path>".
+    static std::string LoadedInFreshProcess(const std::string& libraryPath) {
+        const std::string command = "LD_LIBRARY_PATH='" + libraryPath + "' '" + TestBinaryFolder() +
+                                    "bare_name_loader' " + kPlanted;
+        FILE* output = popen(command.c_str(), "r");
+        if (output == nullptr) return "no process";
+        std::string text;
+        char chunk[256];
+        while (std::fgets(chunk, sizeof(chunk), output) != nullptr) text += chunk;
+        const int status = pclose(output);
+        if (status != 0) text += "exit status " + std::to_string(status);
+        if (!text.empty() && text.back() == '\n') text.pop_back();
+        return text;
+    }
+
+    const fs::path root_ = fs::temp_directory_path() / ("tarnwick-plant-" + std::to_string(getpid()));
+    const fs::path working_ = root_ / "work";
+    const fs::path elsewhere_ = root_ / "elsewhere";
+    std::optional<std::string> savedPath_;
+    fs::path previous_;
+};
+
+TEST_F(LoadLibrary, NeverSearchesTheCurrentWorkingFolder) {
+    EXPECT_EQ(LoadLibraryA(kPlanted), nullptr) << "a bare name must not find the planted copy";
     HMODULE explicitPath = LoadLibraryA("./Planted.DLL");
     EXPECT_NE(explicitPath, nullptr) << "a name with a slash is used as given";
     if (explicitPath != nullptr) FreeLibrary(explicitPath);
+}
 
-    fs::current_path(previous);
-    fs::remove_all(folder);
+// Empty and relative entries name the working folder or folders below it.
+// They are skipped whether LD_LIBRARY_PATH is changed while running or was
+// set when the process started (when the dynamic loader reads it).
+TEST_F(LoadLibrary, SkipsEmptyAndRelativeLibraryPathEntries) {
+    const char* const values[] = {
+        "/usr/lib:", ":/usr/lib", "/usr/lib::/lib", ".", "lib", "/usr/lib;", "./lib:/usr/lib", "",
+    };
+    for (const char* value : values) {
+        setenv("LD_LIBRARY_PATH", value, 1);
+        HMODULE module = LoadLibraryA(kPlanted);
+        EXPECT_EQ(module, nullptr) << "LD_LIBRARY_PATH=" << value;
+        if (module != nullptr) FreeLibrary(module);
+        EXPECT_FALSE(IsMapped(working_)) << value;
+        EXPECT_FALSE(IsMapped(working_ / "lib")) << value;
+        EXPECT_EQ(LoadedInFreshProcess(value), "nothing") << "started with LD_LIBRARY_PATH=" << value;
+    }
+}
+
+TEST_F(LoadLibrary, UsesAnAbsoluteLibraryPathEntryThatHoldsTheLibrary) {
+    const std::string folder = elsewhere_.string();
+    const std::string values[] = {
+        folder, "lib::" + folder, "/nonexistent:" + folder + ":.", ".;" + folder, folder + "/",
+    };
+    const std::string expected = "loaded " + fs::canonical(elsewhere_ / kPlanted).string();
+    for (const std::string& value : values) {
+        setenv("LD_LIBRARY_PATH", value.c_str(), 1);
+        HMODULE module = LoadLibraryA(kPlanted);
+        EXPECT_NE(module, nullptr) << "LD_LIBRARY_PATH=" << value;
+        EXPECT_TRUE(IsMapped(elsewhere_)) << value;
+        EXPECT_FALSE(IsMapped(working_)) << value;
+        if (module != nullptr) FreeLibrary(module);
+        EXPECT_EQ(LoadedInFreshProcess(value), expected) << "started with LD_LIBRARY_PATH=" << value;
+    }
+}
+
+TEST_F(LoadLibrary, FindsSystemLibrariesByBareName) {
+    unsetenv("LD_LIBRARY_PATH");
+    for (const char* name : {"libc.so.6", "libm.so.6"}) {
+        HMODULE module = LoadLibraryA(name);
+        EXPECT_NE(module, nullptr) << name;
+        if (module != nullptr) FreeLibrary(module);
+    }
+    EXPECT_EQ(LoadLibraryA("libtarnwick-no-such-library.so"), nullptr);
 }
 
 }  // namespace

@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <climits>
+#include <vector>
+
 namespace {
 
 // The row of pixels a horizontal line of the pen leaves, as '#' and '.'.
@@ -115,6 +119,36 @@ TEST(Pens, WideRectangleFrameIsCentredOnTheEdgePixels) {
                                     ".#########",
                                     "..........",
                                 }));
+}
+
+// A line and a framed rectangle drawn with a pen of the given width.
+std::vector<COLORREF> LineAndFrame(int width) {
+    MemoryCanvas canvas(24, 16);
+    HDC dc = canvas.dc();
+    PenAndBrush tools(dc, CreatePen(PS_SOLID, width, kBlack), CreateSolidBrush(kRed));
+    MoveToEx(dc, 1, 3, nullptr);
+    LineTo(dc, 22, 3);
+    Rectangle(dc, 4, 7, 20, 14);
+    return canvas.Pixels();
+}
+
+TEST(Pens, NegativeWidthsDrawAsTheirMagnitude) {
+    struct Case {
+        int width;
+        int drawnAs;
+    };
+    const Case cases[] = {
+        {-1, 1},
+        {-3, 3},
+        {-7, 7},
+        {INT_MIN + 1, INT_MAX},
+        {INT_MIN, INT_MAX},  // no int magnitude: saturates rather than overflowing
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(LineAndFrame(c.width), LineAndFrame(c.drawnAs)) << "width " << c.width;
+    }
+    const std::vector<COLORREF> widest = LineAndFrame(INT_MIN);
+    EXPECT_EQ(std::count(widest.begin(), widest.end(), kBlack), 24 * 16) << "the widest pen covers the canvas";
 }
 
 TEST(Pens, CreatePenRefusesUnknownStyles) {
