@@ -5,6 +5,7 @@
 #include <QAbstractItemDelegate>
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QProxyStyle>
 #include <QStylePainter>
 
 #include "user/control_widgets.h"
@@ -19,6 +20,23 @@ constexpr int kFrameHeight = 8;  // a closed box is one item and its frame high
 bool IsOwnerDrawn(DWORD style) { return (style & CBS_OWNERDRAWFIXED) && !(style & CBS_HASSTRINGS); }
 
 QColor ListBackground(const QWidget* widget) { return widget->palette().color(QPalette::Base); }
+
+// A Win32 drop-down list drops below its box, as many items high as its
+// template allows, with a scroll bar for the rest; some Qt styles would
+// open it as a menu over the box instead.
+class DropDownStyle : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returned) const override {
+        if (hint == SH_ComboBox_Popup) return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returned);
+    }
+};
+
+QStyle* SharedDropDownStyle() {
+    static DropDownStyle* style = new (std::nothrow) DropDownStyle;
+    return style;
+}
 
 class OwnerDrawDelegate : public QAbstractItemDelegate {
 public:
@@ -119,6 +137,7 @@ bool IsComboListShown(const Window* window) {
 QWidget* MakeComboWidget(Window* control, QWidget* parent, int templateHeight) {
     const bool ownerDrawn = IsOwnerDrawn(control->style);
     auto* combo = new ComboWidget(parent, ownerDrawn);
+    if (QStyle* style = SharedDropDownStyle()) combo->setStyle(style);
     const qreal ratio = PixelRatio(DialogOf(control));
     const int itemHeight = ComboItemHeight(control);  // device pixels
     if (ownerDrawn) {

@@ -25,6 +25,9 @@ void DrawOwnerItem(Window* control, int index, UINT state, const QRect& area, QP
     const int dpi = WindowDpi(control);
     HDC dc = gdi::CreateImageDeviceContext(&item, dpi, dpi);
     if (dc == nullptr) return;
+    // The item's DC starts with the control's font, the dialog's.
+    Window* dialog = DialogOf(control);
+    if (dialog != nullptr && dialog->dialog->font != nullptr) SelectObject(dc, dialog->dialog->font);
     DRAWITEMSTRUCT draw{ODT_COMBOBOX,
                         static_cast<UINT>(control->id),
                         static_cast<UINT>(index),
