@@ -3,6 +3,7 @@
 #include "application.h"
 #include "canvas.h"
 #include "main_window.h"
+#include "message_loop.h"
 #include "resources.h"
 #include "windows.h"
 
@@ -13,20 +14,6 @@ void SetWindowIcons(HINSTANCE instance, HWND window) {
     SendMessageA(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
     icon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_PROGRAM));
     SendMessageA(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
-}
-
-// Keys of the table act first, even while a box has the focus; then the
-// dialog's own keys; everything else is dispatched as usual. Ends on
-// WM_QUIT and on an error.
-void RunMessageLoop(HWND mainWindow, HACCEL keys) {
-    MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) == 1) {
-        if (!TranslateAcceleratorA(mainWindow, keys, &message) &&
-            !IsDialogMessageA(mainWindow, &message)) {
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
-    }
 }
 
 }  // namespace
