@@ -94,7 +94,9 @@ void NotifySelectionChanged(HWND handle) {
                  reinterpret_cast<LPARAM>(handle));
 }
 
+// Adding an item leaves the selection as it was; Qt would select the first.
 LRESULT AddString(Window* window, QComboBox* combo, LPARAM lParam) {
+    const int selected = combo->currentIndex();
     if (IsOwnerDrawn(window->style)) {
         // Without CBS_HASSTRINGS the value is the item's data, never read as text.
         combo->addItem(QString(), QVariant::fromValue(static_cast<qulonglong>(lParam)));
@@ -102,6 +104,7 @@ LRESULT AddString(Window* window, QComboBox* combo, LPARAM lParam) {
         const char* text = reinterpret_cast<const char*>(lParam);
         combo->addItem(QString::fromUtf8(text ? text : ""));
     }
+    if (combo->currentIndex() != selected) combo->setCurrentIndex(selected);
     return combo->count() - 1;
 }
 

@@ -1,18 +1,21 @@
 #include "user/dialog_units.h"
 
-#include <QFontMetrics>
+#include <QFontMetricsF>
 
 #include <climits>
+#include <cmath>
 #include <cstdlib>
 
 namespace tarnwick::user {
 
 DialogBaseUnits BaseUnitsOf(const QFont& font) {
     static const QString kAlphabet = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
-    QFontMetrics metrics(font);
+    QFontMetricsF metrics(font);
     DialogBaseUnits units;
-    units.x = (metrics.horizontalAdvance(kAlphabet) / 26 + 1) / 2;
-    units.y = metrics.ascent() + metrics.descent();
+    const int alphabetWidth = static_cast<int>(std::lround(metrics.horizontalAdvance(kAlphabet)));
+    units.x = (alphabetWidth / 26 + 1) / 2;
+    // GDI's character cell: ascent and descent each take whole pixels.
+    units.y = static_cast<int>(std::ceil(metrics.ascent()) + std::ceil(metrics.descent()));
     return units;
 }
 

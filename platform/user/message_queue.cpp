@@ -69,8 +69,8 @@ bool Matches(const MSG& message, HWND window, UINT filterMin, UINT filterMax) {
     return message.message >= filterMin && message.message <= filterMax;
 }
 
-// Takes (or looks at) the first message that matches, then WM_QUIT.
-bool TakeMessage(LPMSG out, HWND window, UINT filterMin, UINT filterMax, bool remove) {
+// Takes (or looks at) the first queued message that matches.
+bool TakePosted(LPMSG out, HWND window, UINT filterMin, UINT filterMax, bool remove) {
     Queue& queue = TheQueue();
     for (auto it = queue.messages.begin(); it != queue.messages.end(); ++it) {
         if (!Matches(it->message, window, filterMin, filterMax)) continue;
@@ -79,6 +79,11 @@ bool TakeMessage(LPMSG out, HWND window, UINT filterMin, UINT filterMax, bool re
         if (remove) queue.messages.erase(it);
         return true;
     }
+    return false;
+}
+
+bool TakeQuit(LPMSG out, bool remove) {
+    Queue& queue = TheQueue();
     if (!queue.quitPosted) return false;
     *out = MSG{};
     out->message = WM_QUIT;
@@ -202,17 +207,26 @@ void PostQuitMessage(int exitCode) {
     WakeUp();
 }
 
+// Queued messages come first, then input the window system already has,
+// and only then WM_QUIT.
 BOOL GetMessageA(LPMSG message, HWND window, UINT filterMin, UINT filterMax) {
     if (message == nullptr || (window != nullptr && WindowOf(window) == nullptr)) return -1;
-    while (!TakeMessage(message, window, filterMin, filterMax, true)) RunWindowSystem(true);
-    return message->message == WM_QUIT ? 0 : 1;
+    for (bool wait = false;; wait = true) {
+        if (TakePosted(message, window, filterMin, filterMax, true)) return 1;
+        RunWindowSystem(false);
+        if (TakePosted(message, window, filterMin, filterMax, true)) return 1;
+        if (TakeQuit(message, true)) return 0;
+        if (wait) RunWindowSystem(true);
+    }
 }
 
 BOOL PeekMessageA(LPMSG message, HWND window, UINT filterMin, UINT filterMax, UINT remove) {
     if (message == nullptr) return FALSE;
-    if (TakeMessage(message, window, filterMin, filterMax, remove & PM_REMOVE)) return TRUE;
+    const bool take = remove & PM_REMOVE;
+    if (TakePosted(message, window, filterMin, filterMax, take)) return TRUE;
     RunWindowSystem(false);
-    return TakeMessage(message, window, filterMin, filterMax, remove & PM_REMOVE) ? TRUE : FALSE;
+    if (TakePosted(message, window, filterMin, filterMax, take)) return TRUE;
+    return TakeQuit(message, take) ? TRUE : FALSE;
 }
 
 BOOL TranslateMessage(const MSG* message) {

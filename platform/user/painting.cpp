@@ -11,7 +11,13 @@ namespace {
 
 using gdi::DeviceContextOf;
 
-QRect ClientArea(const PixelBuffer& pixels) { return pixels.image.rect(); }
+// The client area in device pixels, from the widget: a hidden widget has
+// its size too, though Qt tells it only once it is shown.
+QRect ClientArea(const Window* window) {
+    if (!window->widget) return QRect();
+    const qreal ratio = PixelRatio(window);
+    return QRect(0, 0, ToDevice(window->widget->width(), ratio), ToDevice(window->widget->height(), ratio));
+}
 
 QRect ToRect(const RECT& rect) {
     return QRect(QPoint(rect.left, rect.top), QPoint(rect.right - 1, rect.bottom - 1)).normalized();
@@ -43,6 +49,7 @@ HDC NewWindowDC(Window* window) {
     // draws nothing.
     PixelBuffer* pixels = PixelsOf(window);
     if (pixels == nullptr) return nullptr;
+    ResizePixels(window, ClientArea(window).size());
     const int dpi = WindowDpi(window);
     HDC dc = gdi::CreateImageDeviceContext(&pixels->image, dpi, dpi);
     if (dc == nullptr) return nullptr;
@@ -122,12 +129,13 @@ namespace gdi = tarnwick::gdi;
 BOOL InvalidateRect(HWND handle, const RECT* rect, BOOL erase) {
     Window* window = WindowOf(handle);
     if (window == nullptr) return FALSE;
-    if (window->pixels == nullptr) {
+    if (window->windowClass != WindowClass::Static) {
         if (window->widget) window->widget->update();
         return TRUE;
     }
-    PixelBuffer* pixels = window->pixels;
-    QRect area = rect ? ToRect(*rect) & ClientArea(*pixels) : ClientArea(*pixels);
+    PixelBuffer* pixels = PixelsOf(window);
+    if (pixels == nullptr) return FALSE;
+    QRect area = rect ? ToRect(*rect) & ClientArea(window) : ClientArea(window);
     pixels->updateRegion += area;
     pixels->erase = pixels->erase || erase;
     PostPaintRequest(window);
