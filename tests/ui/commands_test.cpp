@@ -1,39 +1,31 @@
 // The commands of the main window as the key table and the Tool box send
 // them: scrolling and its ends, the tool choice, Esc and T, moving between
 // pages, and the two questions before deleting.
-#include <cstring>
 #include <vector>
 
 #include "main_window_fixture.h"
 
 namespace {
 
-class CommandsTest : public MainWindowTest {
-protected:
-    const char* CurrentToolName() {
-        return app.currentTool != nullptr ? app.currentTool->GetName() : "(none)";
-    }
-};
+class CommandsTest : public MainWindowTest {};
 
 TEST_F(CommandsTest, ScrollingStepsSixteenMillimetresAndStopsAtEitherEnd) {
-    const std::vector<int> down = {-160,  -320,  -480,  -640,  -800,  -960,  -1120, -1280,
-                                   -1440, -1600, -1760, -1920, -2080,
-                                   -2194,   // clamped to the lowest origin
-                                   -2194};  // stays
-    for (int expected : down) {
-        const int before = app.originY;
-        EXPECT_EQ(Repaints([&] { Command(ID_SCROLL_DOWN); }), expected != before) << before;
-        EXPECT_EQ(app.originY, expected);
-    }
-    const std::vector<int> up = {-2034, -1874, -1714, -1554, -1394, -1234, -1074, -914,
-                                 -754,  -594,  -434,  -274,  -114,
-                                 0,   // clamped to the page's top edge
-                                 0};  // stays
-    for (int expected : up) {
-        const int before = app.originY;
-        EXPECT_EQ(Repaints([&] { Command(ID_SCROLL_UP); }), expected != before) << before;
-        EXPECT_EQ(app.originY, expected);
-    }
+    // Each step repaints exactly when the origin moves.
+    auto scroll = [&](WORD command, const std::vector<int>& origins) {
+        for (int expected : origins) {
+            const int before = app.originY;
+            EXPECT_EQ(Repaints([&] { Command(command); }), expected != before) << before;
+            EXPECT_EQ(app.originY, expected);
+        }
+    };
+    scroll(ID_SCROLL_DOWN, {-160, -320, -480, -640, -800, -960, -1120, -1280, -1440, -1600, -1760,
+                            -1920, -2080,
+                            -2194,    // clamped to the lowest origin
+                            -2194});  // stays
+    scroll(ID_SCROLL_UP, {-2034, -1874, -1714, -1554, -1394, -1234, -1074, -914, -754, -594, -434,
+                          -274, -114,
+                          0,    // clamped to the page's top edge
+                          0});  // stays
 }
 
 TEST_F(CommandsTest, ToolKeysAndToolBoxMakeTheSameToolCurrent) {
@@ -93,40 +85,22 @@ TEST_F(CommandsTest, TextKeyGivesUpAnotherToolsShapeAndKeepsTheLastText) {
     EXPECT_EQ(FileColumn("SELECT count(*) FROM Objects"), std::vector<std::string>{"1"});
 }
 
-TEST_F(CommandsTest, PageKeysMoveBetweenPagesAndShowTheNumber) {
-    EXPECT_EQ(PageNumberBox(), "1");
-    Finish({1, {{10, -10}, {500, -500}}, nullptr});
-    Command(ID_NEXT_PAGE);
-    EXPECT_EQ(PageNumberBox(), "2");
-    EXPECT_TRUE(ListKinds().empty());
-    Command(ID_PREVIOUS_PAGE);
-    EXPECT_EQ(PageNumberBox(), "1");
-    EXPECT_EQ(ListKinds(), std::vector<int>{1});
-    // Page 1 has no page before it: nothing is reloaded or drawn again.
-    EXPECT_FALSE(Repaints([&] { Command(ID_PREVIOUS_PAGE); }));
-    EXPECT_EQ(PageNumberBox(), "1");
-}
-
-// What the question box was asked, and the answer it gives.
-struct Question {
-    int answer = IDNO;
-    int asked = 0;
-    HWND owner = nullptr;
-    std::string caption, text;
-    UINT type = 0;
+// Answers every question box and notes each as "owner|caption|text|type".
+struct Questions {
+    HWND mainWindow;
+    int answer;
+    std::string asked;
 
     static int Answer(const ModalRequest* request, void* context) {
-        auto* question = static_cast<Question*>(context);
-        ++question->asked;
-        question->owner = request->owner;
-        question->caption = request->caption ? request->caption : "";
-        question->text = request->text ? request->text : "";
-        question->type = request->type;
-        return question->answer;
+        auto* questions = static_cast<Questions*>(context);
+        questions->asked += std::string(request->owner == questions->mainWindow ? "main" : "?") +
+                            "|" + request->caption + "|" + request->text + "|" +
+                            std::to_string(request->type) + "\n";
+        return questions->answer;
     }
 };
 
-TEST_F(CommandsTest, DeletingAsksFirstAndOnlyYesDeletes) {
+TEST_F(CommandsTest, PageKeysShowTheNumberAndDeletingAsksFirst) {
     struct Case {
         WORD command;
         const char* question;
@@ -138,37 +112,39 @@ TEST_F(CommandsTest, DeletingAsksFirstAndOnlyYesDeletes) {
         {ID_DELETE_TEMPORARY, "Do you want to delete all temporary lines?", IDNO, {1, 8, 6, 8}},
         {ID_DELETE_TEMPORARY, "Do you want to delete all temporary lines?", IDYES, {1, 6}},
     };
+    // Page 1 has no page before it: nothing is reloaded or drawn again.
+    EXPECT_FALSE(Repaints([&] { Command(ID_PREVIOUS_PAGE); }));
+    EXPECT_EQ(PageNumberBox(), "1");
     for (const Case& c : cases) {
         SCOPED_TRACE(c.question + std::string(c.answer == IDYES ? " Yes" : " No"));
         Command(ID_NEXT_PAGE);
         for (int kind : {1, 8, 6, 8}) Finish({kind, {{10, -10}, {500, -500}}, nullptr});
-        Question question;
-        question.answer = c.answer;
-        SetModalAnswerHook(Question::Answer, &question);
+        Questions questions{window, c.answer, ""};
+        SetModalAnswerHook(Questions::Answer, &questions);
         Command(c.command);
         SetModalAnswerHook(nullptr, nullptr);
 
-        EXPECT_EQ(question.asked, 1);
-        EXPECT_EQ(question.owner, window);
-        EXPECT_EQ(question.caption, "Warning");
-        EXPECT_EQ(question.text, c.question);
-        EXPECT_EQ(question.type, static_cast<UINT>(MB_YESNO | MB_ICONERROR));
+        // MB_YESNO | MB_ICONERROR is 20.
+        EXPECT_EQ(questions.asked, "main|Warning|" + std::string(c.question) + "|20\n");
         EXPECT_EQ(ListKinds(), c.kindsLeft);
         app.LoadPage(app.currentPage);  // and so in the file
         EXPECT_EQ(ListKinds(), c.kindsLeft);
-        EXPECT_EQ(PageNumberBox(), std::to_string(app.currentPage));  // the page stays
+        EXPECT_EQ(PageNumberBox(), std::to_string(2 + (&c - cases)));  // the page stays
     }
+    Command(ID_PREVIOUS_PAGE);  // back to the page of the third case, reloaded
+    EXPECT_EQ(PageNumberBox(), "4");
+    EXPECT_EQ(ListKinds(), (std::vector<int>{1, 8, 6, 8}));
 }
 
 TEST_F(CommandsTest, ClosingHidesTheWindowAndEndsTheLoop) {
-    for (UINT message : {static_cast<UINT>(WM_CLOSE), static_cast<UINT>(WM_COMMAND)}) {
+    for (WPARAM exitButton : {WPARAM{0}, WPARAM{IDC_EXIT}}) {
         ShowWindow(window, SW_SHOW);
-        SendMessageA(window, message, message == WM_COMMAND ? IDC_EXIT : 0, 0);
+        SendMessageA(window, exitButton ? WM_COMMAND : WM_CLOSE, exitButton, 0);
         EXPECT_FALSE(IsWindowVisible(window));
         MSG queued{};
         bool quit = false;
         while (PeekMessageA(&queued, nullptr, 0, 0, PM_REMOVE)) quit = quit || queued.message == WM_QUIT;
-        EXPECT_TRUE(quit) << message;
+        EXPECT_TRUE(quit) << exitButton;
     }
 }
 

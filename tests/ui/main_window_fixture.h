@@ -65,6 +65,10 @@ protected:
     // The user picking an entry of the Tool box.
     void ChooseTool(int entry) { ASSERT_TRUE(TestPickComboItem(GetDlgItem(window, IDC_TOOL), entry)); }
 
+    const char* CurrentToolName() {
+        return app.currentTool != nullptr ? app.currentTool->GetName() : "(none)";
+    }
+
     LRESULT Selection(int boxId) { return SendDlgItemMessageA(window, boxId, CB_GETCURSEL, 0, 0); }
     void Select(int boxId, int entry) { SendDlgItemMessageA(window, boxId, CB_SETCURSEL, entry, 0); }
 

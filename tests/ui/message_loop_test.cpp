@@ -41,7 +41,7 @@ TEST_F(MessageLoopTest, TableKeysActWhateverControlHasTheFocus) {
         PressInLoop(c.focus, c.key, c.modifiers);
         EXPECT_EQ(app.originY, c.originY);
         EXPECT_EQ(PageNumberBox(), c.page);
-        EXPECT_STREQ(app.currentTool ? app.currentTool->GetName() : "(none)", c.tool);
+        EXPECT_STREQ(CurrentToolName(), c.tool);
         EXPECT_EQ(Selection(IDC_LINE_WIDTH), c.widthEntry);
         EXPECT_EQ(Selection(IDC_FONT_SIZE), 0);
     }

@@ -11,34 +11,33 @@ namespace {
 
 constexpr COLORREF kBlack = 0x000000;
 constexpr COLORREF kHandleRed = RGB(200, 0, 0);  // the tool icons' handles
-// What the grab leaves alone; no COLORREF has a high byte.
-constexpr COLORREF kUnwritten = 0xFF000000;
-constexpr int kItemRows = 40;
+constexpr COLORREF kUnwritten = 0xFF000000;      // no COLORREF has a high byte
 
 class ToolbarItemsTest : public MainWindowTest {
 protected:
+    // One list item (or with index -1 the closed box) as shown.
     std::vector<COLORREF> Grab(int boxId, int index) {
         HWND box = GetDlgItem(window, boxId);
         RECT client{};
         GetClientRect(box, &client);
-        std::vector<COLORREF> pixels(static_cast<size_t>(client.right) * kItemRows, kUnwritten);
-        EXPECT_GT(TestGrabComboItem(box, index, pixels.data(), client.right, kItemRows), 0)
-            << boxId << " item " << index;
+        const int rows = std::max<LONG>(client.bottom, 40);
+        std::vector<COLORREF> pixels(static_cast<size_t>(client.right) * rows, kUnwritten);
+        const int written = index < 0 ? TestGrabWindow(box, pixels.data(), client.right, rows)
+                                      : TestGrabComboItem(box, index, pixels.data(), client.right, rows);
+        EXPECT_GT(written, 0) << boxId << " item " << index;
         return pixels;
     }
 
     int Count(int boxId, int index, COLORREF colour) {
-        int count = 0;
-        for (COLORREF pixel : Grab(boxId, index)) count += pixel == colour;
-        return count;
+        const std::vector<COLORREF> pixels = Grab(boxId, index);
+        return static_cast<int>(std::count(pixels.begin(), pixels.end(), colour));
     }
 
     int CountDark(int boxId, int index) {
-        int count = 0;
-        for (COLORREF pixel : Grab(boxId, index)) {
-            count += pixel != kUnwritten && GetRValue(pixel) + GetGValue(pixel) + GetBValue(pixel) < 200;
-        }
-        return count;
+        const std::vector<COLORREF> pixels = Grab(boxId, index);
+        return static_cast<int>(std::count_if(pixels.begin(), pixels.end(), [](COLORREF pixel) {
+            return pixel != kUnwritten && GetRValue(pixel) + GetGValue(pixel) + GetBValue(pixel) < 200;
+        }));
     }
 };
 
@@ -49,32 +48,14 @@ TEST_F(ToolbarItemsTest, WidthItemsGrowWithTheTableAndStylesBreakTheLine) {
         EXPECT_GT(black, previous) << "width item " << index;
         previous = black;
     }
-    const int solid = Count(IDC_LINE_STYLE, 0, kBlack);
     const int dotted = Count(IDC_LINE_STYLE, 2, kBlack);
     EXPECT_GT(dotted, 0);
-    EXPECT_GT(solid, dotted);
-}
-
-// The closed box shows the item of its selection.
-TEST_F(ToolbarItemsTest, TheClosedBoxShowsItsSelection) {
-    HWND box = GetDlgItem(window, IDC_LINE_COLOUR);
-    RECT client{};
-    GetClientRect(box, &client);
-    auto redOnFace = [&](int entry) {
-        Select(IDC_LINE_COLOUR, entry);
-        TestProcessEvents();
-        std::vector<COLORREF> pixels(static_cast<size_t>(client.right) * client.bottom);
-        EXPECT_GT(TestGrabWindow(box, pixels.data(), client.right, client.bottom), 0);
-        return std::count(pixels.begin(), pixels.end(), kColours[1]);
-    };
-    EXPECT_EQ(redOnFace(0), 0);
-    EXPECT_GT(redOnFace(1), 40);
+    EXPECT_GT(Count(IDC_LINE_STYLE, 0, kBlack), dotted);
 }
 
 TEST_F(ToolbarItemsTest, ColourItemsArePatchesOnlyTheFillBoxOutlines) {
     struct Case {
-        int box;
-        int index;
+        int box, index;
         COLORREF patch;
         bool outlined;
     } cases[] = {
@@ -88,6 +69,11 @@ TEST_F(ToolbarItemsTest, ColourItemsArePatchesOnlyTheFillBoxOutlines) {
         EXPECT_GT(Count(c.box, c.index, c.patch), 40);
         EXPECT_EQ(Count(c.box, c.index, kBlack) > 0, c.outlined);
     }
+    // The closed box shows its selection.
+    EXPECT_EQ(Count(IDC_LINE_COLOUR, -1, kColours[1]), 0);
+    Select(IDC_LINE_COLOUR, 1);
+    TestProcessEvents();
+    EXPECT_GT(Count(IDC_LINE_COLOUR, -1, kColours[1]), 40);
 }
 
 TEST_F(ToolbarItemsTest, NoFillIsWrittenAndTheNoToolEntryIsBlank) {
