@@ -23,6 +23,10 @@ struct ModalRequest {
 // the box or dialog for real.
 typedef int (*ModalAnswerHook)(const ModalRequest* request, void* context);
 
+// Called after a window with its own pixels has handled a WM_PAINT the
+// layer sent it.
+typedef void (*PaintObserver)(HWND window, void* context);
+
 // Modifier flags for simulated keys.
 #define TEST_SHIFT 0x01
 #define TEST_CONTROL 0x02
@@ -32,6 +36,8 @@ extern "C++" {
 
 // A null hook lets modal UI show again.
 WINAPI_EXPORT void SetModalAnswerHook(ModalAnswerHook hook, void* context);
+// A null observer stops observing.
+WINAPI_EXPORT void SetPaintObserver(PaintObserver observer, void* context);
 
 // A key press (and its release) at the widget that has the focus in the
 // window's top-level window, queued as the window system would queue it.

@@ -4,7 +4,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "core/modal_hook.h"
+#include "core/test_hook_state.h"
 #include "core/qt_application.h"
 #include "user/message_queue.h"
 

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPalette>
 
+#include "core/test_hook_state.h"
 #include "gdi/device_context.h"
 
 namespace tarnwick::user {
@@ -96,7 +97,10 @@ void DeliverPaint(Window* window) {
     PixelBuffer* pixels = window->pixels;
     if (pixels == nullptr) return;
     pixels->paintPosted = false;
-    if (!pixels->updateRegion.isEmpty()) SendMessageA(window->handle, WM_PAINT, 0, 0);
+    if (pixels->updateRegion.isEmpty()) return;
+    HWND handle = window->handle;
+    SendMessageA(handle, WM_PAINT, 0, 0);
+    port::TellPaintObserver(handle);
 }
 
 void ShowPixels(Window* window, QWidget* widget, const QPaintEvent& event) {
