@@ -5,31 +5,13 @@
 #define TARNWICK_BENCH_SQLSTORE_BENCH_SUPPORT_H
 
 #include <sqlite3.h>
-#include <unistd.h>
 
-#include <algorithm>
-#include <cstdlib>
-#include <filesystem>
 #include <map>
 #include <string>
 #include <vector>
 
-class ScratchFolder {
-public:
-    ScratchFolder() {
-        char pattern[] = "/tmp/tarnwick-bench-XXXXXX";
-        if (mkdtemp(pattern) != nullptr) path_ = pattern;
-    }
-    ~ScratchFolder() {
-        std::error_code ignored;
-        if (!path_.empty()) std::filesystem::remove_all(path_, ignored);
-    }
-    std::string File(const char* name) const { return path_ + "/" + name; }
-    const std::string& Path() const { return path_; }
-
-private:
-    std::string path_;
-};
+#include "percentiles.h"
+#include "scratch_folder.h"
 
 // The journal and sync settings the store uses, on a connection of its own.
 inline sqlite3* OpenLikeTheStore(const std::string& path) {
@@ -39,13 +21,6 @@ inline sqlite3* OpenLikeTheStore(const std::string& path) {
     sqlite3_exec(database, "PRAGMA journal_mode=WAL; PRAGMA synchronous=FULL", nullptr, nullptr,
                  nullptr);
     return database;
-}
-
-inline double Percentile(std::vector<double> values, double fraction) {
-    if (values.empty()) return 0;
-    std::sort(values.begin(), values.end());
-    std::size_t index = static_cast<std::size_t>(fraction * (values.size() - 1) + 0.5);
-    return values[index];
 }
 
 // Named figures recorded by the benchmarks, read by the summary.
