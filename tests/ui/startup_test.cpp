@@ -1,0 +1,86 @@
+// Start-up without one of the four libraries beside the program: only the
+// "Load Error" box, no window, exit code 0 — even when a good copy of the
+// missing library lies in the working folder, which is never searched.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <cstdio>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "library_path.h"
+#include "resources.h"
+#include "temp_folder.h"
+#include "test_hooks.h"
+#include "win_main.h"
+
+namespace {
+
+constexpr const char* kLibraries[] = {"ZDrawSp.DLL", "ZUtilitiesCOM.DLL", "ZDrawTools.DLL", "ZISqllite.DLL"};
+constexpr const char kChildTest[] = "StartUpChild.ShowsOnlyTheLoadErrorBox";
+
+void CopyFile(const std::string& from, const std::string& to) {
+    std::ifstream source(from, std::ios::binary);
+    std::ofstream(to, std::ios::binary) << source.rdbuf();
+}
+
+bool AnyLibraryMissing() {
+    for (const char* library : kLibraries) {
+        if (access((TestBinaryFolder() + library).c_str(), F_OK) != 0) return true;
+    }
+    return false;
+}
+
+std::string RunAndRead(const std::string& command) {
+    std::unique_ptr<FILE, int (*)(FILE*)> run(popen(command.c_str(), "r"), pclose);
+    std::string output;
+    char line[512];
+    while (run && fgets(line, sizeof(line), run.get()) != nullptr) output += line;
+    return output;
+}
+
+std::vector<ModalRequest> boxes;
+std::vector<std::string> texts;
+
+int Answer(const ModalRequest* request, void*) {
+    boxes.push_back(*request);
+    texts.push_back(std::string(request->caption) + "|" + request->text);
+    return IDOK;
+}
+
+}  // namespace
+
+TEST(StartUp, WithoutAnyOneLibraryOnlyTheLoadErrorBoxShows) {
+    for (const char* missing : kLibraries) {
+        TempFolder program, work;
+        const std::string from = TestBinaryFolder();
+        for (const char* library : kLibraries) {
+            if (std::string(library) != missing) CopyFile(from + library, program.File(library));
+        }
+        for (const char* file : {"libtarnwick_port.so", "ui_tests"}) CopyFile(from + file, program.File(file));
+        chmod(program.File("ui_tests").c_str(), 0755);
+        CopyFile(from + missing, work.File(missing));  // planted where the program must not look
+        std::string output = RunAndRead("cd " + work.Path() + " && " + program.File("ui_tests") +
+                                        " --gtest_filter=" + kChildTest + " 2>&1; echo exit=$?");
+        EXPECT_NE(output.find(std::string("[       OK ] ") + kChildTest), std::string::npos)
+            << "without " << missing << ":\n" << output;
+        EXPECT_NE(output.find("exit=0"), std::string::npos) << output;
+    }
+}
+
+// Run only from a program folder that lacks a library (above).
+TEST(StartUpChild, ShowsOnlyTheLoadErrorBox) {
+    if (!AnyLibraryMissing()) GTEST_SKIP() << "runs from a folder without one of the libraries";
+    HMODULE program = GetModuleHandleA(nullptr);
+    ASSERT_TRUE(RegisterProgramResources(program));
+    SetModalAnswerHook(Answer, nullptr);
+    char noCommandLine[] = "";
+    EXPECT_EQ(WinMain(program, nullptr, noCommandLine, SW_SHOWDEFAULT), 0);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(texts[0], "Load Error|Can not initialize Application.\nRequired components are missing.");
+    EXPECT_EQ(boxes[0].owner, nullptr);
+    EXPECT_EQ(boxes[0].type, static_cast<UINT>(MB_ICONERROR));
+    EXPECT_EQ(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS), 0u) << "no window, no cursor";
+}
