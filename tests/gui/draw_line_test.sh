@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# The program under a real X server and window manager, driven as a person
+# drives it: Ctrl+1, two clicks on the canvas, close the window; the line is
+# a row of Veldrin.dat. Started again, the line is on the screen.
+# Usage: draw_line_test.sh <path to Veldrin>
+set -euo pipefail
+program="$1"
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+source "$here/x_server.sh"
+
+work="$(mktemp -d)"
+trap 'stop_x_server; rm -rf "$work"' EXIT
+cd "$work"
+export QT_QPA_PLATFORM=xcb
+# In the sanitizer build, leaks of the system's libraries are not ours.
+export LSAN_OPTIONS="suppressions=$here/system_leaks.supp:print_suppressions=0"
+start_x_server 1024x768
+
+fail() {
+    echo "FAIL: $*" >&2
+    [ -s "$work/program.log" ] && sed 's/^/program: /' "$work/program.log" >&2
+    exit 1
+}
+
+start_program() {
+    "$program" >>"$work/program.log" 2>&1 &
+    program_pid=$!
+    window="$(wait_for_window 'Tarnwick v1.00')"
+    [ -n "$window" ] || fail "the main window did not appear"
+    # The first paint follows the window's appearance.
+    sleep 1
+}
+
+close_program() {
+    xdotool windowactivate --sync "$window" key --clearmodifiers alt+F4
+    wait_for_exit "$program_pid" 20 || fail "the program did not end when its window was closed"
+    wait "$program_pid" || fail "the program ended with an error"
+}
+
+# The canvas fills the window below the toolbar; these points lie on it.
+from_x=300 from_y=300 to_x=600 to_y=450
+
+start_program
+xdotool windowactivate --sync "$window" key ctrl+1
+xdotool mousemove --sync "$from_x" "$from_y" click 1
+xdotool mousemove --sync "$to_x" "$to_y" click 1
+sleep 0.5
+close_program
+
+rows="$(sqlite3 Veldrin.dat 'SELECT pageNumber, objType FROM Objects')"
+[ "$rows" = "1|1" ] || fail "expected one line on page 1 in Veldrin.dat, found: '$rows'"
+
+start_program
+import -window root "$work/screen.png"
+# Along the line, within a pixel of where it must run, the screen is dark.
+for step in 1 2 3 4 5; do
+    x=$((from_x + (to_x - from_x) * step / 6))
+    y=$((from_y + (to_y - from_y) * step / 6))
+    darkest="$(convert "$work/screen.png" -crop "3x3+$((x - 1))+$((y - 1))" -format '%[fx:minima.intensity]' info:)"
+    awk -v value="$darkest" 'BEGIN { exit !(value < 0.25) }' ||
+        fail "no line at ($x, $y) after starting again (darkest $darkest)"
+done
+close_program
+echo "PASS: the line was stored and is shown again"

@@ -1,0 +1,53 @@
+# A private X server with a window manager for one GUI test or screenshot:
+# source this file, then call start_x_server; stop_x_server runs on exit.
+# Needs Xvfb, openbox and xprop.
+
+x_pids=()
+
+stop_x_server() {
+    local pid
+    for pid in "${x_pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    for pid in "${x_pids[@]}"; do wait "$pid" 2>/dev/null || true; done
+    x_pids=()
+}
+
+# start_x_server WIDTHxHEIGHT: sets DISPLAY to a fresh server of that size
+# with openbox managing its windows.
+start_x_server() {
+    local size="$1" displayfile
+    displayfile="$(mktemp)"
+    Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$displayfile" 2>/dev/null &
+    x_pids+=($!)
+    local tries=0
+    until [ -s "$displayfile" ]; do
+        sleep 0.1
+        tries=$((tries + 1))
+        [ "$tries" -lt 100 ] || { echo "Xvfb did not start" >&2; return 1; }
+    done
+    export DISPLAY=":$(head -n 1 "$displayfile")"
+    rm -f "$displayfile"
+    openbox >/dev/null 2>&1 &
+    x_pids+=($!)
+    # The window manager is up once it announces itself on the root window.
+    tries=0
+    until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do
+        sleep 0.1
+        tries=$((tries + 1))
+        [ "$tries" -lt 100 ] || { echo "openbox did not start" >&2; return 1; }
+    done
+}
+
+# wait_for_window NAME: the id of the first window with that title.
+wait_for_window() {
+    timeout 20 xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -n 1
+}
+
+# wait_for_exit PID SECONDS: 0 once the process has ended.
+wait_for_exit() {
+    local pid="$1" tries=0
+    while kill -0 "$pid" 2>/dev/null; do
+        sleep 0.1
+        tries=$((tries + 1))
+        [ "$tries" -lt $(($2 * 10)) ] || return 1
+    done
+}
