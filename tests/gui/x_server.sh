@@ -51,3 +51,13 @@ wait_for_exit() {
         [ "$tries" -lt $(($2 * 10)) ] || return 1
     done
 }
+
+# wait_for_width WINDOW WIDTH: 0 once the window is that wide.
+wait_for_width() {
+    local tries=0
+    until xdotool getwindowgeometry --shell "$1" 2>/dev/null | grep -qx "WIDTH=$2"; do
+        sleep 0.1
+        tries=$((tries + 1))
+        [ "$tries" -lt 100 ] || return 1
+    done
+}
