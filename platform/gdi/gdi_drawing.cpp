@@ -8,6 +8,7 @@
 #include <QPolygon>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 
 namespace tarnwick::gdi {
@@ -85,8 +86,26 @@ void NoteFigure(DeviceContext& context, int left, int top, int right, int bottom
     context.NoteDrawn(QRect(QPoint(left, top), QPoint(right, bottom)).adjusted(-reach, -reach, reach, reach));
 }
 
+// Whether a figure within these device bounds (inclusive) can change no
+// pixel of an image target: it lies wholly outside the image or the clip.
+// Such figures are not drawn at all; a page holds many of them when only
+// part of it shows.
+bool OutsideTarget(const DeviceContext& context, int left, int top, int right, int bottom) {
+    const QImage* image = context.Image();
+    if (image == nullptr) return false;
+    const double penWidth = context.state.pen->pen.width * std::fabs(context.transform.scaleX);
+    const int reach = static_cast<int>(std::min(penWidth, 32767.0)) + 2;
+    QRect visible = image->rect();
+    if (context.state.hasClip) visible &= context.state.clip.boundingRect();
+    const QRect figure(QPoint(left - reach, top - reach), QPoint(right + reach, bottom + reach));
+    return !figure.intersects(visible);
+}
+
 void DrawDeviceLine(DeviceContext& context, POINT from, POINT to) {
     if (from.x == to.x && from.y == to.y) return;
+    if (OutsideTarget(context, std::min(from.x, to.x), std::min(from.y, to.y), std::max(from.x, to.x),
+                      std::max(from.y, to.y)))
+        return;
     if (!context.ApplyPen() || context.PenInForce().IsNull()) return;
     NoteFigure(context, std::min(from.x, to.x), std::min(from.y, to.y), std::max(from.x, to.x),
                std::max(from.y, to.y));
@@ -361,7 +380,7 @@ BOOL Rectangle(HDC dc, int left, int top, int right, int bottom) {
     DeviceContext* context = DeviceContextOf(dc);
     if (!context) return FALSE;
     DeviceBox box = MapBox(*context, left, top, right, bottom);
-    if (box.IsEmpty()) return TRUE;
+    if (box.IsEmpty() || OutsideTarget(*context, box.left, box.top, box.right - 1, box.bottom - 1)) return TRUE;
     if (!context->ApplyPen() || !context->ApplyBrush()) return TRUE;
     NoteFigure(*context, box.left, box.top, box.right - 1, box.bottom - 1);
     const DevicePen& pen = context->PenInForce();
@@ -387,7 +406,7 @@ BOOL Ellipse(HDC dc, int left, int top, int right, int bottom) {
     DeviceContext* context = DeviceContextOf(dc);
     if (!context) return FALSE;
     DeviceBox box = MapBox(*context, left, top, right, bottom);
-    if (box.IsEmpty()) return TRUE;
+    if (box.IsEmpty() || OutsideTarget(*context, box.left, box.top, box.right - 1, box.bottom - 1)) return TRUE;
     if (!context->ApplyPen() || !context->ApplyBrush()) return TRUE;
     NoteFigure(*context, box.left, box.top, box.right - 1, box.bottom - 1);
     if (TryRasterEllipse(*context, box)) return TRUE;
@@ -404,8 +423,9 @@ BOOL Polygon(HDC dc, const POINT* points, int count) {
         POINT p = context->transform.ToDevice(points[i].x, points[i].y);
         polygon.setPoint(i, p.x, p.y);
     }
-    if (!context->ApplyPen() || !context->ApplyBrush()) return TRUE;
     const QRect bounds = polygon.boundingRect();
+    if (OutsideTarget(*context, bounds.left(), bounds.top(), bounds.right(), bounds.bottom())) return TRUE;
+    if (!context->ApplyPen() || !context->ApplyBrush()) return TRUE;
     NoteFigure(*context, bounds.left(), bounds.top(), bounds.right(), bounds.bottom());
     if (context->PenInForce().width > 1) {
         QPolygonF centred = QPolygonF(polygon).translated(0.5, 0.5);
