@@ -214,3 +214,20 @@ TEST(Shapes, ClipRegionLimitsDrawingInDeviceUnits) {
 }
 
 }  // namespace
+
+// Figures wholly outside the bitmap are not drawn at all; one whose wide
+// pen only reaches in from outside still paints what reaches in.
+TEST(Shapes, FiguresJustOutsideTheBitmapPaintWhatReachesIn) {
+    MemoryCanvas canvas(8, 4);
+    HDC dc = canvas.dc();
+    HPEN wide = CreatePen(PS_SOLID, 5, RGB(0, 0, 0));
+    HGDIOBJ previous = SelectObject(dc, wide);
+    MoveToEx(dc, 1, -2, nullptr);  // centred two rows above the bitmap: 5 wide reaches row 0
+    LineTo(dc, 6, -2);
+    Rectangle(dc, 20, 20, 30, 30);  // far outside
+    SelectObject(dc, previous);
+    DeleteObject(wide);
+    EXPECT_GT(canvas.CountChanged(std::vector<COLORREF>(8 * 4, kWhite)), 0);
+    EXPECT_EQ(canvas.At(3, 0), kBlack);
+    EXPECT_EQ(canvas.At(3, 3), kWhite);
+}
