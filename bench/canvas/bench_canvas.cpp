@@ -41,7 +41,18 @@ QPoint SweepPoint(int step) {
     return QPoint(600 + (offset < 200 ? offset : 400 - offset) * 3, 400 + (step % 7) * 20);
 }
 
-void ReportLatency(benchmark::State& state, std::vector<double>& samples, const char* unit) {
+// Times each turn of `step` (with what it changed shown on the screen) and
+// reports the median and 99th percentile in `unit`s.
+template <class Step>
+void TimeEachTurn(benchmark::State& state, double microsecondsPerUnit, const char* unit, Step step) {
+    std::vector<double> samples;
+    int turn = 0;
+    for (auto _ : state) {
+        const auto start = Clock::now();
+        step(turn++);
+        ProgramWindow::ShowChanges();
+        samples.push_back(MicrosecondsSince(start) / microsecondsPerUnit);
+    }
     state.counters[std::string("median_") + unit] = Percentile(samples, 0.5);
     state.counters[std::string("p99_") + unit] = Percentile(samples, 0.99);
 }
@@ -52,16 +63,10 @@ void BM_PointerMoveProgram(benchmark::State& state) {
     SendMessageA(GetParent(window.canvas()), WM_COMMAND, MAKEWPARAM(ID_LINE_TOOL, 1), 0);
     window.PostAndDispatch(WM_LBUTTONDOWN, 200, 200);
     ProgramWindow::ShowChanges();
-    std::vector<double> samples;
-    int step = 0;
-    for (auto _ : state) {
-        const QPoint to = SweepPoint(step++);
-        const auto start = Clock::now();
+    TimeEachTurn(state, 1, "us", [&](int turn) {
+        const QPoint to = SweepPoint(turn);
         window.PostAndDispatch(WM_MOUSEMOVE, to.x(), to.y());
-        ProgramWindow::ShowChanges();
-        samples.push_back(MicrosecondsSince(start));
-    }
-    ReportLatency(state, samples, "us");
+    });
 }
 
 void BM_PointerMoveQt(benchmark::State& state) {
@@ -69,43 +74,20 @@ void BM_PointerMoveQt(benchmark::State& state) {
     widget.show();
     widget.RepaintPage();
     ProgramWindow::ShowChanges();
-    std::vector<double> samples;
-    int step = 0;
-    for (auto _ : state) {
-        const QPoint to = SweepPoint(step++);
-        const auto start = Clock::now();
-        widget.MoveFeedback(to);
-        ProgramWindow::ShowChanges();
-        samples.push_back(MicrosecondsSince(start));
-    }
-    ReportLatency(state, samples, "us");
+    TimeEachTurn(state, 1, "us", [&](int turn) { widget.MoveFeedback(SweepPoint(turn)); });
 }
 
 void BM_RepaintProgram(benchmark::State& state) {
     ProgramWindow window(MakePage(static_cast<int>(state.range(0))));
     if (!window.ok()) return state.SkipWithError("the main window could not be made");
-    std::vector<double> samples;
-    for (auto _ : state) {
-        const auto start = Clock::now();
-        InvalidateRect(window.canvas(), nullptr, TRUE);
-        ProgramWindow::ShowChanges();
-        samples.push_back(MicrosecondsSince(start) / 1e3);
-    }
-    ReportLatency(state, samples, "ms");
+    TimeEachTurn(state, 1e3, "ms", [&](int) { InvalidateRect(window.canvas(), nullptr, TRUE); });
 }
 
 void BM_RepaintQt(benchmark::State& state) {
     QtCanvasWidget widget(MakePage(static_cast<int>(state.range(0))));
     widget.show();
     ProgramWindow::ShowChanges();
-    std::vector<double> samples;
-    for (auto _ : state) {
-        const auto start = Clock::now();
-        widget.RepaintPage();
-        ProgramWindow::ShowChanges();
-        samples.push_back(MicrosecondsSince(start) / 1e3);
-    }
-    ReportLatency(state, samples, "ms");
+    TimeEachTurn(state, 1e3, "ms", [&](int) { widget.RepaintPage(); });
 }
 
 void BM_StartUp(benchmark::State& state, const char* role) {
