@@ -62,7 +62,8 @@ TEST(StartUp, WithoutAnyOneLibraryOnlyTheLoadErrorBoxShows) {
         for (const char* file : {"libtarnwick_port.so", "ui_tests"}) CopyFile(from + file, program.File(file));
         chmod(program.File("ui_tests").c_str(), 0755);
         CopyFile(from + missing, work.File(missing));  // planted where the program must not look
-        std::string output = RunAndRead("cd " + work.Path() + " && " + program.File("ui_tests") +
+        // A start that wrongly succeeded would wait in its message loop.
+        std::string output = RunAndRead("cd " + work.Path() + " && timeout 60 " + program.File("ui_tests") +
                                         " --gtest_filter=" + kChildTest + " 2>&1; echo exit=$?");
         EXPECT_NE(output.find(std::string("[       OK ] ") + kChildTest), std::string::npos)
             << "without " << missing << ":\n" << output;
