@@ -30,7 +30,33 @@ const ModuleTable* TableOf(HMODULE module) {
     return nullptr;
 }
 
+struct SharedObject {
+    const void* data;
+    void* handle;
+};
+
+constexpr int kMaxShared = 32;
+
 }  // namespace
+
+void* SharedResourceHandle(const void* data, HandleKind kind, void* (*make)(const void* data),
+                           void (*destroy)(void* object)) {
+    static SharedObject shared[kMaxShared];
+    static int count = 0;
+    if (data == nullptr) return nullptr;
+    for (int i = 0; i < count; ++i) {
+        if (shared[i].data == data) return shared[i].handle;
+    }
+    void* object = count < kMaxShared ? make(data) : nullptr;
+    if (object == nullptr) return nullptr;
+    void* handle = AddHandle(kind, object, false);
+    if (handle == nullptr) {
+        if (destroy) destroy(object);
+        return nullptr;
+    }
+    shared[count++] = {data, handle};
+    return handle;
+}
 
 const void* FindResourceData(HINSTANCE module, LPCSTR name, WORD type) {
     if (name == nullptr || !IS_INTRESOURCE(name)) return nullptr;

@@ -3,36 +3,33 @@
 namespace tarnwick::port {
 namespace {
 
-struct Hook {
-    ModalAnswerHook answer = nullptr;
+// A hook a test set, with the context it gets back.
+template <class Function>
+struct Registered {
+    Function function = nullptr;
     void* context = nullptr;
 };
 
-Hook& TheHook() {
-    static Hook hook;
+Registered<ModalAnswerHook>& TheHook() {
+    static Registered<ModalAnswerHook> hook;
     return hook;
 }
 
-struct Observer {
-    PaintObserver observer = nullptr;
-    void* context = nullptr;
-};
-
-Observer& TheObserver() {
-    static Observer observer;
+Registered<PaintObserver>& TheObserver() {
+    static Registered<PaintObserver> observer;
     return observer;
 }
 
 }  // namespace
 
 int AskModalHook(const ModalRequest& request) {
-    const Hook& hook = TheHook();
-    return hook.answer ? hook.answer(&request, hook.context) : 0;
+    const auto& hook = TheHook();
+    return hook.function ? hook.function(&request, hook.context) : 0;
 }
 
 void TellPaintObserver(HWND window) {
-    const Observer& observer = TheObserver();
-    if (observer.observer) observer.observer(window, observer.context);
+    const auto& observer = TheObserver();
+    if (observer.function) observer.function(window, observer.context);
 }
 
 }  // namespace tarnwick::port

@@ -376,13 +376,25 @@ BOOL LineTo(HDC dc, int x, int y) {
     return TRUE;
 }
 
+namespace {
+
+// The device box of a rectangle or ellipse, with pen and brush in force and
+// the figure noted as drawn; false when there is nothing to draw.
+bool PrepareBoxFigure(DeviceContext& context, int left, int top, int right, int bottom, DeviceBox& box) {
+    box = MapBox(context, left, top, right, bottom);
+    if (box.IsEmpty() || OutsideTarget(context, box.left, box.top, box.right - 1, box.bottom - 1)) return false;
+    if (!context.ApplyPen() || !context.ApplyBrush()) return false;
+    NoteFigure(context, box.left, box.top, box.right - 1, box.bottom - 1);
+    return true;
+}
+
+}  // namespace
+
 BOOL Rectangle(HDC dc, int left, int top, int right, int bottom) {
     DeviceContext* context = DeviceContextOf(dc);
     if (!context) return FALSE;
-    DeviceBox box = MapBox(*context, left, top, right, bottom);
-    if (box.IsEmpty() || OutsideTarget(*context, box.left, box.top, box.right - 1, box.bottom - 1)) return TRUE;
-    if (!context->ApplyPen() || !context->ApplyBrush()) return TRUE;
-    NoteFigure(*context, box.left, box.top, box.right - 1, box.bottom - 1);
+    DeviceBox box;
+    if (!PrepareBoxFigure(*context, left, top, right, bottom, box)) return TRUE;
     const DevicePen& pen = context->PenInForce();
     QColor brushStorage;
     const QColor* brush = BrushColour(*context, brushStorage);
@@ -405,10 +417,8 @@ BOOL Rectangle(HDC dc, int left, int top, int right, int bottom) {
 BOOL Ellipse(HDC dc, int left, int top, int right, int bottom) {
     DeviceContext* context = DeviceContextOf(dc);
     if (!context) return FALSE;
-    DeviceBox box = MapBox(*context, left, top, right, bottom);
-    if (box.IsEmpty() || OutsideTarget(*context, box.left, box.top, box.right - 1, box.bottom - 1)) return TRUE;
-    if (!context->ApplyPen() || !context->ApplyBrush()) return TRUE;
-    NoteFigure(*context, box.left, box.top, box.right - 1, box.bottom - 1);
+    DeviceBox box;
+    if (!PrepareBoxFigure(*context, left, top, right, bottom, box)) return TRUE;
     if (TryRasterEllipse(*context, box)) return TRUE;
     QRectF rect = EllipseRect(*context, box);
     DrawClosedFigure(*context, rect, [&](QPainter& painter) { painter.drawEllipse(rect); });

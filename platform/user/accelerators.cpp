@@ -25,24 +25,8 @@ bool EntryMatches(const ACCEL& entry, const MSG& message, Qt::KeyboardModifiers 
     return charMessage && entry.key == message.wParam;
 }
 
-// Tables loaded from resources are shared and live as long as the process.
-struct SharedTable {
-    const AcceleratorResource* resource;
-    HACCEL handle;
-};
-
-HACCEL SharedHandleOf(const AcceleratorResource* resource) {
-    static SharedTable tables[8];
-    static int count = 0;
-    for (int i = 0; i < count; ++i) {
-        if (tables[i].resource == resource) return tables[i].handle;
-    }
-    if (count == 8) return nullptr;
-    void* object = const_cast<AcceleratorResource*>(resource);
-    HACCEL handle = static_cast<HACCEL>(port::AddHandle(HandleKind::Accelerators, object, false));
-    if (handle != nullptr) tables[count++] = {resource, handle};
-    return handle;
-}
+// A table from a resource is the resource itself, shared and never freed.
+void* TableOf(const void* resource) { return const_cast<void*>(resource); }
 
 }  // namespace
 }  // namespace tarnwick::user
@@ -53,7 +37,8 @@ HACCEL LoadAcceleratorsA(HINSTANCE instance, LPCSTR tableName) {
     const auto* resource = static_cast<const AcceleratorResource*>(
         tarnwick::port::FindResourceData(instance, tableName, RT_ACCELERATOR));
     if (resource == nullptr || (resource->entries == nullptr && resource->count > 0)) return nullptr;
-    return SharedHandleOf(resource);
+    return static_cast<HACCEL>(
+        tarnwick::port::SharedResourceHandle(resource, tarnwick::port::HandleKind::Accelerators, TableOf, nullptr));
 }
 
 int TranslateAcceleratorA(HWND window, HACCEL table, LPMSG message) {

@@ -103,32 +103,13 @@ HCURSOR ArrowCursor() {
     return arrow;
 }
 
-// Icons of a module are made once and shared, as Win32 shares them.
-struct SharedIcon {
-    HINSTANCE module;
-    WORD id;
-    HICON icon;
-};
-
-HICON FindSharedIcon(HINSTANCE module, WORD id) {
-    static SharedIcon icons[16];
-    static int count = 0;
-    for (int i = 0; i < count; ++i) {
-        if (icons[i].module == module && icons[i].id == id) return icons[i].icon;
-    }
-    const auto* picture = static_cast<const PictureResource*>(
-        port::FindResourceData(module, MAKEINTRESOURCEA(id), RT_ICON));
-    if (!ValidPicture(picture) || count == 16) return nullptr;
-    auto* object = new (std::nothrow) IconObject{QPixmap::fromImage(IconImage(*picture))};
-    if (object == nullptr) return nullptr;
-    HICON icon = static_cast<HICON>(port::AddHandle(HandleKind::Icon, object, false));
-    if (icon == nullptr) {
-        delete object;
-        return nullptr;
-    }
-    icons[count++] = {module, id, icon};
-    return icon;
+void* MakeIcon(const void* data) {
+    const auto* picture = static_cast<const PictureResource*>(data);
+    if (!ValidPicture(picture)) return nullptr;
+    return new (std::nothrow) IconObject{QPixmap::fromImage(IconImage(*picture))};
 }
+
+void FreeIcon(void* object) { delete static_cast<IconObject*>(object); }
 
 // The cursor a widget shows is set only when it changes: the canvas asks
 // for its cursor at every pointer move.
@@ -197,6 +178,7 @@ BOOL DestroyCursor(HCURSOR cursor) {
 HICON LoadIconA(HINSTANCE instance, LPCSTR iconName) {
     if (!tarnwick::platform::EnsureQtApplication()) return nullptr;
     if (iconName == nullptr || !IS_INTRESOURCE(iconName)) return nullptr;
-    if (instance == nullptr) instance = GetModuleHandleA(nullptr);
-    return FindSharedIcon(instance, LOWORD(reinterpret_cast<ULONG_PTR>(iconName)));
+    // Icons of a module are made once and shared, as Win32 shares them.
+    const void* picture = tarnwick::port::FindResourceData(instance, iconName, RT_ICON);
+    return static_cast<HICON>(tarnwick::port::SharedResourceHandle(picture, HandleKind::Icon, MakeIcon, FreeIcon));
 }
