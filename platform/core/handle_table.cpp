@@ -24,7 +24,7 @@ struct Table {
     Slot* chunks[kMaxChunks] = {};
     std::uint32_t chunkCount = 0;
     std::uint32_t freeHead = kNoSlot;
-    std::uint32_t counts[2] = {};  // by ResourceClass
+    std::uint32_t counts[3] = {};  // by ResourceClass
 };
 
 Table& TheTable() {
@@ -89,6 +89,7 @@ ResourceClass ResourceClassOf(HandleKind kind) {
         case HandleKind::Cursor:
         case HandleKind::Icon:
         case HandleKind::Accelerators: return ResourceClass::User;
+        case HandleKind::GlobalMemory: return ResourceClass::Kernel;
         default: return ResourceClass::Gdi;
     }
 }

@@ -1,7 +1,8 @@
 // One table for every handle the layer gives out: device contexts, GDI
-// objects, windows, cursors, icons and accelerator tables. A handle encodes
-// a slot index and that slot's generation, so a stale or forged handle, or
-// one of the wrong kind, is refused instead of followed.
+// objects, windows, cursors, icons, accelerator tables and movable global
+// memory blocks. A handle encodes a slot index and that slot's generation,
+// so a stale or forged handle, or one of the wrong kind, is refused instead
+// of followed.
 //
 // A retired handle is refused at once while its object still lives and is
 // still counted (a GDI object deleted while a DC holds it); removing the
@@ -25,10 +26,11 @@ enum class HandleKind : std::uint8_t {
     Cursor,
     Icon,
     Accelerators,
+    GlobalMemory,
 };
 
-// Which of GetGuiResources' counts a kind belongs to.
-enum class ResourceClass : std::uint8_t { Gdi, User };
+// Which count a kind belongs to: GetGuiResources' two, and global memory.
+enum class ResourceClass : std::uint8_t { Gdi, User, Kernel };
 ResourceClass ResourceClassOf(HandleKind kind);
 
 // A new handle for the object, or null when the table cannot grow. Counted

@@ -65,7 +65,9 @@ DeviceContext::DeviceContext(DeviceKind kind, int dpiX, int dpiY)
     : kind(kind), dpiX(dpiX > 0 ? dpiX : 96), dpiY(dpiY > 0 ? dpiY : 96) {}
 
 DeviceContext::~DeviceContext() {
+    if (owned_) owned_->Abandon();
     EndPainting();
+    owned_.reset();
     for (int i = 0; i < savedCount; ++i) DropState(saved[i]);
     DropState(state);
     delete[] saved;
@@ -82,10 +84,11 @@ HDC CreateImageDeviceContext(QImage* image, int dpiX, int dpiY) {
     return context->handle;
 }
 
-HDC CreatePaintDeviceContext(QPaintDevice* device, int dpiX, int dpiY) {
+HDC CreateOwningDeviceContext(std::unique_ptr<OwnedDevice> device, int dpiX, int dpiY) {
+    if (!device) return nullptr;
     DeviceContext* context = NewDeviceContext(DeviceKind::Device, dpiX, dpiY, nullptr);
     if (!context) return nullptr;
-    context->TargetDevice(device);
+    context->Own(std::move(device));
     return context->handle;
 }
 
@@ -157,12 +160,16 @@ BOOL RestoreDC(HDC dc, int savedDC) {
 int GetDeviceCaps(HDC dc, int index) {
     DeviceContext* context = DeviceContextOf(dc);
     if (!context) return 0;
+    if (index == LOGPIXELSX) return context->dpiX;
+    if (index == LOGPIXELSY) return context->dpiY;
+    if (OwnedDevice* owned = context->Owned()) return owned->Capability(index);
     QPaintDevice* device = context->Device();
+    if (!device) return 0;
     switch (index) {
-        case HORZRES: return device ? device->width() : 0;
-        case VERTRES: return device ? device->height() : 0;
-        case LOGPIXELSX: return context->dpiX;
-        case LOGPIXELSY: return context->dpiY;
+        case HORZRES: return device->width();
+        case VERTRES: return device->height();
+        case HORZSIZE: return device->widthMM();
+        case VERTSIZE: return device->heightMM();
         default: return 0;
     }
 }

@@ -22,8 +22,21 @@
 #include <QRegion>
 
 #include <cstdint>
+#include <memory>
 
 namespace tarnwick::gdi {
+
+// A device a DC owns (a printer): the paint device, the measures only it
+// knows, and what becomes of unfinished work when the DC is deleted.
+class OwnedDevice {
+public:
+    virtual ~OwnedDevice() = default;
+    virtual QPaintDevice* Device() = 0;
+    // GetDeviceCaps for every index but LOGPIXELSX/Y.
+    virtual int Capability(int index) = 0;
+    // The DC is being deleted; called while its painter may still be active.
+    virtual void Abandon() {}
+};
 
 // Everything SaveDC keeps and RestoreDC brings back.
 struct DcState {
@@ -65,6 +78,9 @@ public:
 
     // ---- the target ----
     QPaintDevice* Device() const { return device_; }
+    // The device the DC owns, or null.
+    OwnedDevice* Owned() const { return owned_.get(); }
+    void Own(std::unique_ptr<OwnedDevice> device) { owned_ = std::move(device); }
     // The target when it is an image, else null.
     QImage* Image() const { return image_; }
     // Draws into an image or onto a device owned by the caller.
@@ -142,6 +158,7 @@ private:
 
     bool tracksDrawing_ = false;
     QRect drawn_;
+    std::unique_ptr<OwnedDevice> owned_;
     QPaintDevice* device_ = nullptr;  // null when there is nothing to draw on
     QImage* image_ = nullptr;
     QPainter painter_;
@@ -151,10 +168,12 @@ private:
 // The live device context of a handle, or null.
 DeviceContext* DeviceContextOf(HDC dc);
 
-// A DC drawing into an image owned by the caller (window buffers), or onto a
-// paint device (printers). The caller keeps the target alive until DeleteDC.
+// A DC drawing into an image owned by the caller (window buffers), who
+// keeps it alive until DeleteDC.
 HDC CreateImageDeviceContext(QImage* image, int dpiX, int dpiY);
-HDC CreatePaintDeviceContext(QPaintDevice* device, int dpiX, int dpiY);
+// A DC that owns its device and has no target until it is given one
+// (a printer, from StartDocA on).
+HDC CreateOwningDeviceContext(std::unique_ptr<OwnedDevice> device, int dpiX, int dpiY);
 
 }  // namespace tarnwick::gdi
 

@@ -8,19 +8,32 @@
 #include "windef.h"
 #include "winuser.h"
 
-// What is about to be shown modally.
-struct ModalRequest {
-    enum Kind { MessageBox, Dialog } kind;
-    HWND owner;
-    LPCSTR caption;
-    LPCSTR text;   // message boxes
-    UINT type;     // message boxes: MB_ flags
-    HWND dialog;   // dialogs: the dialog, made and initialised, not shown
+// The device name of the printer that writes a PDF file.
+#define PDF_PRINTER_NAME "Print to PDF file"
+
+// What the page setup dialog is about to offer, and what a hook answers
+// for the user.
+struct PageSetupChoice {
+    char device[256];   // a print queue's name, or PDF_PRINTER_NAME
+    char output[1024];  // the file the PDF printer writes
+    BOOL landscape;
 };
 
-// Returns the message box's answer (IDOK, IDYES, IDNO), or for a dialog a
-// non-zero value once it has ended the dialog itself; 0 lets the layer show
-// the box or dialog for real.
+// What is about to be shown modally.
+struct ModalRequest {
+    enum Kind { MessageBox, Dialog, PageSetup } kind;
+    HWND owner;
+    LPCSTR caption;
+    LPCSTR text;                 // message boxes
+    UINT type;                   // message boxes: MB_ flags
+    HWND dialog;                 // dialogs: the dialog, made and initialised, not shown
+    PageSetupChoice* pageSetup;  // the page setup dialog: the choice it starts from
+};
+
+// Returns the message box's answer (IDOK, IDYES, IDNO); for a dialog, a
+// non-zero value once it has ended the dialog itself; for the page setup
+// dialog IDOK with the choice filled in (any other non-zero value cancels).
+// 0 lets the layer show the box or dialog for real.
 typedef int (*ModalAnswerHook)(const ModalRequest* request, void* context);
 
 // Called after a window with its own pixels has handled a WM_PAINT the
@@ -47,6 +60,9 @@ WINAPI_EXPORT BOOL TestPostKey(HWND window, UINT virtualKey, UINT modifiers);
 WINAPI_EXPORT BOOL TestSendMouse(HWND window, UINT message, int x, int y);
 // The user picking an item of a combo box's list.
 WINAPI_EXPORT BOOL TestPickComboItem(HWND combo, int index);
+
+// Global memory blocks alive now, movable and fixed.
+WINAPI_EXPORT int TestCountGlobalBlocks();
 
 // Runs everything that is pending (repaints, posted work, deferred
 // deletions) without waiting.

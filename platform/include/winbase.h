@@ -1,8 +1,18 @@
-// KERNEL32 of the port layer: loading libraries, module and process handles.
+// KERNEL32 of the port layer: loading libraries, module and process handles,
+// and global memory blocks.
 #ifndef TARNWICK_PLATFORM_WINBASE_H
 #define TARNWICK_PLATFORM_WINBASE_H
 
+#include <cstddef>
+
 #include "windef.h"
+
+// ---- global memory ------------------------------------------------------------
+#define GMEM_FIXED 0x0000
+#define GMEM_MOVEABLE 0x0002
+#define GMEM_ZEROINIT 0x0040
+#define GHND (GMEM_MOVEABLE | GMEM_ZEROINIT)
+#define GPTR (GMEM_FIXED | GMEM_ZEROINIT)
 
 extern "C++" {
 
@@ -18,6 +28,16 @@ WINAPI_EXPORT BOOL FreeLibrary(HMODULE module);
 // program hands to the layer (resource_script.h).
 WINAPI_EXPORT HMODULE GetModuleHandleA(LPCSTR moduleName);
 WINAPI_EXPORT HANDLE GetCurrentProcess();
+
+// ---- global memory (KERNEL32) -------------------------------------------------
+// A movable block is reached through GlobalLock, which counts its locks; a
+// fixed block's handle is its memory. GlobalFree returns null on success
+// and the handle it could not free otherwise.
+WINAPI_EXPORT HGLOBAL GlobalAlloc(UINT flags, std::size_t bytes);
+WINAPI_EXPORT LPVOID GlobalLock(HGLOBAL memory);
+WINAPI_EXPORT BOOL GlobalUnlock(HGLOBAL memory);
+WINAPI_EXPORT HGLOBAL GlobalFree(HGLOBAL memory);
+WINAPI_EXPORT std::size_t GlobalSize(HGLOBAL memory);
 
 }  // extern "C++"
 

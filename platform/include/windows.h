@@ -12,5 +12,6 @@
 #include "winbase.h"
 #include "wingdi.h"
 #include "winuser.h"
+#include "commdlg.h"
 
 #endif

@@ -90,10 +90,62 @@
 #define COMPLEXREGION 3
 #define RGN_COPY 5
 
-#define HORZRES 8
+#define HORZSIZE 4  // millimetres
+#define VERTSIZE 6
+#define HORZRES 8  // pixels of the printable area
 #define VERTRES 10
 #define LOGPIXELSX 88
 #define LOGPIXELSY 90
+#define PHYSICALWIDTH 110  // pixels of the whole sheet
+#define PHYSICALHEIGHT 111
+#define PHYSICALOFFSETX 112  // where the printable area starts on the sheet
+#define PHYSICALOFFSETY 113
+
+#define SP_ERROR (-1)
+
+// ---- device settings -----------------------------------------------------------
+#define CCHDEVICENAME 32
+#define CCHFORMNAME 32
+
+typedef struct _devicemodeA {
+    BYTE dmDeviceName[CCHDEVICENAME];
+    WORD dmSpecVersion;
+    WORD dmDriverVersion;
+    WORD dmSize;
+    WORD dmDriverExtra;
+    DWORD dmFields;
+    short dmOrientation;
+    short dmPaperSize;
+    short dmPaperLength;  // tenths of a millimetre
+    short dmPaperWidth;
+    short dmScale;
+    short dmCopies;
+    short dmDefaultSource;
+    short dmPrintQuality;
+    short dmColor;
+    short dmDuplex;
+    short dmYResolution;
+    short dmTTOption;
+    short dmCollate;
+    BYTE dmFormName[CCHFORMNAME];
+    WORD dmLogPixels;
+    DWORD dmBitsPerPel;
+    DWORD dmPelsWidth;
+    DWORD dmPelsHeight;
+    DWORD dmDisplayFlags;
+    DWORD dmDisplayFrequency;
+} DEVMODEA, *LPDEVMODEA;
+
+#define DM_SPECVERSION 0x0401
+#define DM_ORIENTATION 0x00000001L
+#define DM_PAPERSIZE 0x00000002L
+#define DM_PAPERLENGTH 0x00000004L
+#define DM_PAPERWIDTH 0x00000008L
+#define DMORIENT_PORTRAIT 1
+#define DMORIENT_LANDSCAPE 2
+#define DMPAPER_LETTER 1
+#define DMPAPER_LEGAL 5
+#define DMPAPER_A4 9
 
 typedef struct _DOCINFOA {
     int cbSize;
@@ -108,7 +160,10 @@ extern "C++" {
 // ---- device contexts ---------------------------------------------------------
 WINAPI_EXPORT HDC CreateCompatibleDC(HDC dc);
 WINAPI_EXPORT HBITMAP CreateCompatibleBitmap(HDC dc, int width, int height);
-WINAPI_EXPORT HDC CreateDCA(LPCSTR driver, LPCSTR device, LPCSTR output, const void* devMode);
+// A printer's DC: the device is a print queue's name, or the PDF printer
+// with the file to write as its output; without settings the printer's own
+// defaults apply.
+WINAPI_EXPORT HDC CreateDCA(LPCSTR driver, LPCSTR device, LPCSTR output, const DEVMODEA* devMode);
 WINAPI_EXPORT BOOL DeleteDC(HDC dc);
 WINAPI_EXPORT int SaveDC(HDC dc);
 WINAPI_EXPORT BOOL RestoreDC(HDC dc, int savedDC);
@@ -168,6 +223,9 @@ WINAPI_EXPORT COLORREF SetPixel(HDC dc, int x, int y, COLORREF colour);
 WINAPI_EXPORT BOOL TextOutA(HDC dc, int x, int y, LPCSTR text, int length);
 
 // ---- printing ----------------------------------------------------------------
+// A printer DC draws nothing until StartDocA; the document name becomes the
+// print job's title. EndDoc hands the job to the printer, and a DC deleted
+// before EndDoc abandons its job. Each returns SP_ERROR (or 0) on failure.
 WINAPI_EXPORT int StartDocA(HDC dc, const DOCINFOA* info);
 WINAPI_EXPORT int StartPage(HDC dc);
 WINAPI_EXPORT int EndPage(HDC dc);

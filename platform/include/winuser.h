@@ -63,6 +63,7 @@ typedef struct tagDRAWITEMSTRUCT {
 } DRAWITEMSTRUCT, *LPDRAWITEMSTRUCT;
 
 // ---- messages ----------------------------------------------------------------
+#define WM_NULL 0x0000
 #define WM_CREATE 0x0001
 #define WM_DESTROY 0x0002
 #define WM_SIZE 0x0005
@@ -284,7 +285,15 @@ extern "C++" {
 // the call returns. Null when the template is unknown.
 WINAPI_EXPORT HWND CreateDialogParamA(HINSTANCE instance, LPCSTR templateName, HWND owner,
                                       DLGPROC dialogProc, LPARAM initParam);
-// Ends a dialog with a result; a modeless dialog is hidden.
+// A modal dialog: made as CreateDialogParamA makes it, shown over its owner,
+// which takes no input meanwhile, and run by a loop of its own that sends
+// the dialog keys (Enter, Esc, Tab) to the dialog and consults no
+// accelerator table. Returns the result given to EndDialog once the dialog
+// is gone, or -1 when it could not be made.
+WINAPI_EXPORT INT_PTR DialogBoxParamA(HINSTANCE instance, LPCSTR templateName, HWND owner,
+                                      DLGPROC dialogProc, LPARAM initParam);
+// Ends a dialog with a result: a modal dialog's loop then returns it; a
+// modeless dialog is hidden.
 WINAPI_EXPORT BOOL EndDialog(HWND dialog, INT_PTR result);
 WINAPI_EXPORT HWND GetDlgItem(HWND dialog, int id);
 WINAPI_EXPORT int GetDlgCtrlID(HWND window);

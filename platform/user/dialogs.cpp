@@ -81,13 +81,6 @@ void MakeControls(Window* dialog, const DialogResource& resource) {
     }
 }
 
-Window* FirstTabStop(const Window* dialog) {
-    for (Window* child : dialog->children) {
-        if ((child->style & WS_TABSTOP) && !(child->style & WS_DISABLED)) return child;
-    }
-    return nullptr;
-}
-
 Window* NewDialogWindow(HINSTANCE instance, const DialogResource& resource, Window* owner, DLGPROC procedure) {
     Window* dialog = NewWindow(WindowClass::Dialog, resource.style, 0, instance, nullptr, DialogWindowProc);
     if (dialog == nullptr) return nullptr;
@@ -131,6 +124,13 @@ Window* MakeDialog(HINSTANCE instance, LPCSTR templateName, HWND ownerHandle, DL
     return dialog;
 }
 
+Window* FirstTabStop(const Window* dialog) {
+    for (Window* child : dialog->children) {
+        if ((child->style & WS_TABSTOP) && !(child->style & WS_DISABLED)) return child;
+    }
+    return nullptr;
+}
+
 LRESULT DialogWindowProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
     Window* dialog = WindowOf(handle);
     if (dialog == nullptr || dialog->dialog == nullptr) return DefWindowProcA(handle, message, wParam, lParam);
@@ -169,6 +169,8 @@ BOOL EndDialog(HWND handle, INT_PTR result) {
     dialog->dialog->ended = true;
     dialog->dialog->result = result;
     if (dialog->widget) dialog->widget->hide();
+    // A modal loop waiting for messages wakes up to see that it is over.
+    if (dialog->dialog->modal) PostMessageA(handle, WM_NULL, 0, 0);
     return TRUE;
 }
 

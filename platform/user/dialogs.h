@@ -16,6 +16,9 @@ Window* MakeDialog(HINSTANCE instance, LPCSTR templateName, HWND owner, DLGPROC 
 // the default handling of what it left.
 LRESULT DialogWindowProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
+// The first enabled control with WS_TABSTOP, or null.
+Window* FirstTabStop(const Window* dialog);
+
 // The id Enter presses in a dialog: its default push button's, or IDOK.
 int DefaultButtonId(const Window* dialog);
 

@@ -34,7 +34,7 @@ int ShowBox(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
 }  // namespace
 
 int MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
-    ModalRequest request{ModalRequest::MessageBox, owner, caption, text, type, nullptr};
+    ModalRequest request{ModalRequest::MessageBox, owner, caption, text, type, nullptr, nullptr};
     if (int answer = tarnwick::port::AskModalHook(request)) return answer;
     if (!tarnwick::platform::EnsureQtApplication()) return 0;
     return ShowBox(owner, text, caption, type);

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPointer>
 
 #include "test_hooks.h"
 #include "user/owner_draw.h"
@@ -33,13 +34,6 @@ QString TextOf(int key, Qt::KeyboardModifiers modifiers) {
     return QString();
 }
 
-// What the window system sends a key to: the focus widget of the window.
-QWidget* KeyTarget(Window* window) {
-    QWidget* top = window->widget->window();
-    QWidget* focus = top->focusWidget();
-    return focus ? focus : top;
-}
-
 // Rows of COLORREF values, width x height; what the image lacks is
 // CLR_INVALID.
 int CopyOut(const QImage& source, COLORREF* pixels, int width, int height) {
@@ -58,15 +52,26 @@ int CopyOut(const QImage& source, COLORREF* pixels, int width, int height) {
 
 }  // namespace
 
+// The target is found when the key arrives, as the window system finds it:
+// a dialog shown in the meantime has the focus by then.
 BOOL TestPostKey(HWND handle, UINT virtualKey, UINT modifiers) {
     Window* window = WindowOf(handle);
     int key = QtKeyOf(virtualKey);
     if (window == nullptr || !window->widget || key == 0) return FALSE;
-    QWidget* target = KeyTarget(window);
+    QPointer<QWidget> top = window->widget->window();
     Qt::KeyboardModifiers qtModifiers = QtModifiers(modifiers);
     QString text = TextOf(key, qtModifiers);
-    QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyPress, key, qtModifiers, text));
-    QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyRelease, key, qtModifiers, text));
+    QMetaObject::invokeMethod(
+        qApp,
+        [top, key, qtModifiers, text] {
+            if (!top) return;
+            QWidget* target = top->focusWidget() ? top->focusWidget() : top.data();
+            QKeyEvent press(QEvent::KeyPress, key, qtModifiers, text);
+            QCoreApplication::sendEvent(target, &press);
+            QKeyEvent release(QEvent::KeyRelease, key, qtModifiers, text);
+            QCoreApplication::sendEvent(target, &release);
+        },
+        Qt::QueuedConnection);
     return TRUE;
 }
 

@@ -37,6 +37,7 @@ struct DialogData {
     LONG_PTR user = 0;
     INT_PTR result = 0;
     bool ended = false;
+    bool modal = false;  // run by DialogBoxParamA
     HFONT font = nullptr;  // made for the template's font, deleted with the dialog
     QFont qtFont;
     int baseUnitX = 0;

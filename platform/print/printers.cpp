@@ -1,0 +1,101 @@
+#include "print/printers.h"
+
+#include <QPrinterInfo>
+
+#include <new>
+
+#include "test_hooks.h"
+
+namespace tarnwick::print {
+namespace {
+
+const QString& PdfPrinterName() {
+    static const QString name = QString::fromLatin1(PDF_PRINTER_NAME);
+    return name;
+}
+
+struct PaperCode {
+    short code;
+    QPageSize::PageSizeId size;
+};
+
+constexpr PaperCode kPaperCodes[] = {
+    {DMPAPER_LETTER, QPageSize::Letter},
+    {DMPAPER_LEGAL, QPageSize::Legal},
+    {DMPAPER_A4, QPageSize::A4},
+};
+
+// The PDF printer prints on the program's own paper, US Letter, to the
+// sheet's edges, so that a page's top-left corner is the sheet's.
+void SetUpPdf(QPrinter& printer, const QString& output) {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(output);
+    printer.setPageSize(QPageSize(QPageSize::Letter));
+    printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+}
+
+void ApplySettings(QPrinter& printer, const DEVMODEA& settings) {
+    if ((settings.dmFields & DM_PAPERSIZE) && PaperOfCode(settings.dmPaperSize).isValid())
+        printer.setPageSize(PaperOfCode(settings.dmPaperSize));
+    if (settings.dmFields & DM_ORIENTATION) {
+        printer.setPageOrientation(settings.dmOrientation == DMORIENT_LANDSCAPE ? QPageLayout::Landscape
+                                                                                : QPageLayout::Portrait);
+    }
+}
+
+}  // namespace
+
+QStringList PrinterNames() {
+    QStringList names = QPrinterInfo::availablePrinterNames();
+    const QString preferred = QPrinterInfo::defaultPrinterName();
+    if (names.removeOne(preferred)) names.prepend(preferred);
+    names.append(PdfPrinterName());
+    return names;
+}
+
+QString DefaultPrinterName() {
+    const QString preferred = QPrinterInfo::defaultPrinterName();
+    return preferred.isEmpty() ? PdfPrinterName() : preferred;
+}
+
+bool IsPdfPrinter(const QString& device) { return device == PdfPrinterName(); }
+
+bool IsDefaultPrinter(const QString& device) { return device == DefaultPrinterName(); }
+
+QPageSize DefaultPaperOf(const QString& device) {
+    if (IsPdfPrinter(device)) return QPageSize(QPageSize::Letter);
+    QPageSize paper = QPrinterInfo::printerInfo(device).defaultPageSize();
+    return paper.isValid() ? paper : QPageSize(QPageSize::Letter);
+}
+
+std::unique_ptr<QPrinter> MakePrinter(const QString& device, const QString& output,
+                                      const DEVMODEA* settings) {
+    std::unique_ptr<QPrinter> printer;
+    if (IsPdfPrinter(device)) {
+        if (output.isEmpty()) return nullptr;
+        printer.reset(new (std::nothrow) QPrinter(QPrinter::HighResolution));
+        if (printer) SetUpPdf(*printer, output);
+    } else {
+        QPrinterInfo queue = QPrinterInfo::printerInfo(device);
+        if (queue.isNull()) return nullptr;
+        printer.reset(new (std::nothrow) QPrinter(queue, QPrinter::HighResolution));
+    }
+    if (printer && settings != nullptr) ApplySettings(*printer, *settings);
+    return printer;
+}
+
+QPageSize PaperOfCode(short code) {
+    for (const PaperCode& entry : kPaperCodes) {
+        if (entry.code == code) return QPageSize(entry.size);
+    }
+    return QPageSize();
+}
+
+short CodeOfPaper(const QPageSize& paper) {
+    for (const PaperCode& entry : kPaperCodes) {
+        if (entry.size == paper.id()) return entry.code;
+    }
+    return 0;
+}
+
+}  // namespace tarnwick::print
