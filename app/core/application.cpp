@@ -17,6 +17,7 @@ constexpr DWORD kComponentVersion = 100;
 // Static objects of one file are built in the order they are defined and
 // destroyed in reverse: the entered text outlives the record.
 TextString enteredText;
+int gotoPageNumber = 0;
 
 namespace {
 

@@ -106,6 +106,8 @@ Application& TheApplication();
 // The text last confirmed in the text entry dialog; it keeps its value
 // between uses. Built before the program's record and destroyed after it.
 extern TextString enteredText;
+// The page number last confirmed in the go-to-page dialog.
+extern int gotoPageNumber;
 
 // The host callback every tool gets: keeps a finished figure on the current
 // page, stores it and repaints.

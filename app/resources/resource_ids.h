@@ -8,7 +8,10 @@
 #define IDI_PROGRAM 1            // the program's icon
 #define IDD_MAIN 101             // the main window
 #define IDR_ACCELERATORS 106     // the keys of the main window
+#define IDD_TEXT 107             // asks for the text tool's text
+#define IDD_GOTO 108             // asks for a page number
 #define IDR_CANVAS_CURSOR 109    // the crosshair over the canvas
+#define IDD_HELP 112             // the help text
 
 // Controls of the main window.
 #define IDC_CANVAS 1009
@@ -23,6 +26,12 @@
 #define IDC_GOTO_PAGE 1019
 #define IDC_FILL_COLOUR 1020
 #define IDC_TEMPORARY 1023
+
+// Controls of the modal dialogs.
+#define IDC_TEXT 1018         // text entry: the text
+#define IDC_GOTO_NUMBER 1020  // go to page: the page number
+#define IDC_HELP_OK 1021      // help: OK
+#define IDC_HELP_TEXT 1022    // help: the text
 
 // Commands of the keys (and of the help button).
 #define ID_NEXT_PAGE 40001

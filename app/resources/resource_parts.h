@@ -5,6 +5,10 @@
 #include "resource_script.h"
 
 extern const DialogResource kMainDialog;           // main_dialog.cpp
+extern const DialogResource kTextDialog;           // modal_dialogs.cpp
+extern const DialogResource kGotoDialog;           // modal_dialogs.cpp
+extern const DialogResource kHelpDialog;           // modal_dialogs.cpp
+extern const char kHelpText[];                     // help_text.cpp
 extern const AcceleratorResource kMainAccelerators;  // accelerators.cpp
 extern const PictureResource kProgramIcon;         // program_icon.cpp
 extern const PictureResource kCanvasCursor;        // canvas_cursor.cpp

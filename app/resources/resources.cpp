@@ -4,6 +4,9 @@
 
 const ResourceEntry kProgramResources[] = {
     {RT_DIALOG, IDD_MAIN, &kMainDialog},
+    {RT_DIALOG, IDD_TEXT, &kTextDialog},
+    {RT_DIALOG, IDD_GOTO, &kGotoDialog},
+    {RT_DIALOG, IDD_HELP, &kHelpDialog},
     {RT_ACCELERATOR, IDR_ACCELERATORS, &kMainAccelerators},
     {RT_ICON, IDI_PROGRAM, &kProgramIcon},
     {RT_CURSOR, IDR_CANVAS_CURSOR, &kCanvasCursor},

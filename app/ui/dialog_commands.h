@@ -10,8 +10,8 @@ void GoToChosenPage(HWND mainWindow);    // "..." and Ctrl+G
 void ShowHelp(HWND mainWindow);          // "&Help" and F1
 
 // Asks for the text the text tool places next and leaves it in
-// enteredText. false when no text was asked for, so the tool keeps the
-// text it had.
+// enteredText. false when the dialog could not be shown, so the tool keeps
+// the text it had.
 bool AskForText(HWND mainWindow);
 
 #endif

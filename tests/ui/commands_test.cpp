@@ -68,9 +68,12 @@ TEST_F(CommandsTest, EscDropsTheToolAndAlwaysRepaints) {
     EXPECT_TRUE(FileColumn("SELECT objType FROM Objects").empty());
 }
 
-TEST_F(CommandsTest, TextKeyGivesUpAnotherToolsShapeAndKeepsTheLastText) {
-    Command(ID_TEXT_TOOL);
-    app.currentTool->SetText("Memo");
+TEST_F(CommandsTest, TextKeyGivesUpAnotherToolsShapeAndAsksForTheText) {
+    AnswerModals([](const ModalRequest& request) {
+        SetDlgItemTextA(request.dialog, IDC_TEXT, "Memo");
+        SendMessageA(request.dialog, WM_COMMAND, IDOK, 0);
+        return IDOK;
+    });
     Command(ID_LINE_TOOL);
     Click(100, 100);  // a line under way
     EXPECT_TRUE(Repaints([&] { Command(ID_ENTER_TEXT); }));

@@ -5,6 +5,8 @@
 #ifndef TARNWICK_TESTS_UI_MAIN_WINDOW_FIXTURE_H
 #define TARNWICK_TESTS_UI_MAIN_WINDOW_FIXTURE_H
 
+#include <functional>
+#include <initializer_list>
 #include <string>
 
 #include "app_fixture.h"
@@ -46,6 +48,24 @@ protected:
         EXPECT_EQ(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), gdiBefore_);
         EXPECT_EQ(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS), userBefore_);
         AppTest::TearDown();
+    }
+
+    // Answers every modal box and dialog with `answer` until the test ends;
+    // 0 lets a dialog run its own loop, on keys posted with TypeInto.
+    using ModalAnswer = std::function<int(const ModalRequest&)>;
+    void AnswerModals(ModalAnswer answer) {
+        modalAnswer_ = std::move(answer);
+        SetModalAnswerHook(
+            [](const ModalRequest* request, void* self) {
+                return static_cast<MainWindowTest*>(self)->modalAnswer_(*request);
+            },
+            this);
+    }
+
+    // Keys the user presses in a dialog, each at the control with the focus
+    // when its turn comes; letters and digits as virtual keys.
+    static void TypeInto(HWND dialog, std::initializer_list<UINT> keys) {
+        for (UINT key : keys) TestPostKey(dialog, key, 0);
     }
 
     // The window's own WM_SIZE, as the window system sends it.
@@ -124,6 +144,7 @@ protected:
     HWND canvas = nullptr;
 
 private:
+    ModalAnswer modalAnswer_;
     DWORD gdiBefore_ = 0;
     DWORD userBefore_ = 0;
 };
