@@ -79,6 +79,8 @@ std::unique_ptr<QPrinter> MakePrinter(const QString& device, const QString& outp
         QPrinterInfo queue = QPrinterInfo::printerInfo(device);
         if (queue.isNull()) return nullptr;
         printer.reset(new (std::nothrow) QPrinter(queue, QPrinter::HighResolution));
+        // Qt starts every queue on A4; the queue's own paper is its default.
+        if (printer && queue.defaultPageSize().isValid()) printer->setPageSize(queue.defaultPageSize());
     }
     if (printer && settings != nullptr) ApplySettings(*printer, *settings);
     return printer;

@@ -1,0 +1,106 @@
+// "&Print" through the real path: the page setup dialog answered with the
+// PDF printer, a printer DC over QPrinter, and the page's figures drawn
+// with MM_LOMETRIC. The PDF is rasterised at 254 dpi, where one pixel is
+// one page unit (0.1 mm), so true size is read straight off the pixels.
+#include <cstdlib>
+#include <filesystem>
+
+#include "main_window_fixture.h"
+#include "printed_page.h"
+
+namespace {
+
+class PrintTest : public MainWindowTest {
+protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        blocksBefore_ = TestCountGlobalBlocks();
+    }
+    void TearDown() override {
+        EXPECT_EQ(TestCountGlobalBlocks(), blocksBefore_) << "global memory blocks left over";
+        MainWindowTest::TearDown();
+    }
+
+    // Prints the page as a user would, choosing the PDF printer (or
+    // cancelling) in the page setup dialog.
+    void Print(const std::string& file, bool landscape = false, int answer = IDOK) {
+        AnswerModals([&](const ModalRequest& request) {
+            if (request.kind != ModalRequest::PageSetup) return 0;
+            snprintf(request.pageSetup->device, sizeof request.pageSetup->device, "%s", PDF_PRINTER_NAME);
+            snprintf(request.pageSetup->output, sizeof request.pageSetup->output, "%s", file.c_str());
+            request.pageSetup->landscape = landscape;
+            return answer;
+        });
+        Command(IDC_PRINT);
+    }
+
+    std::string PdfFile() { return folder_.File("printed.pdf"); }
+
+    int blocksBefore_ = 0;
+};
+
+TEST_F(PrintTest, FiguresLandAtTheirTrueSizeAndNothingOfTheSheetIsPrinted) {
+    constexpr COLORREF kRed = 0x0000FF, kGreen = 0x00FF00, kBlack = 0;
+    Finish({1, {{100, -100}, {1100, -100}}, nullptr, kBlack, PS_SOLID, 3});              // 100 mm
+    Finish({6, {{200, -300}, {700, -600}}, nullptr, kBlack, PS_SOLID, 3});               // 50 x 30 mm
+    Finish({4, {{1050, -550}, {250, 250}}, nullptr, kBlack, PS_SOLID, 3, kRed, 1});      // filled circle
+    Finish({3, {{200, -1200}, {600, -1200}, {400, -1500}}, nullptr, kBlack, PS_SOLID, 3, kGreen, 1});
+    Finish({7, {{200, -1000}}, "Tarnwick", kBlack, PS_SOLID, 3, 0, 0, 50});
+    Print(PdfFile());
+
+    PrintedPage page(PdfFile());
+    ASSERT_TRUE(page.Valid());
+    EXPECT_EQ(page.Info("Pages"), "1");
+    EXPECT_EQ(page.Info("Title"), "Tarnwick Page");
+    EXPECT_EQ(page.Info("Page size").substr(0, 10), "612 x 792 ");  // US Letter, portrait
+
+    // The line: 100 mm, plus the round ends of a 0.3 mm pen.
+    auto [first, last] = page.InkedSpan(100, 0, 1500);
+    EXPECT_NEAR(last - first + 1, 1003, 5) << first << ".." << last;
+    EXPECT_NEAR(first, 99, 3);
+    // The rectangle's corners, and its inside left blank.
+    for (auto [x, y] : {std::pair{200, 300}, {699, 300}, {200, 599}, {699, 599}})
+        EXPECT_TRUE(page.IsInk(x, y)) << x << "," << y;
+    EXPECT_FALSE(page.IsInk(450, 450));
+    // The circle's fill and outline, the triangle's fill, the text's ink.
+    EXPECT_EQ(page.At(1050, 550), RGB(255, 0, 0));
+    EXPECT_TRUE(page.IsInk(1050, 301));
+    EXPECT_FALSE(page.IsInk(1050, 290));
+    EXPECT_EQ(page.At(400, 1300), RGB(0, 255, 0));
+    EXPECT_GT(page.InkedSpan(985, 200, 700).first, 0);
+    // No sheet colour, ruling or margin line: white wherever no figure is.
+    EXPECT_EQ(page.InkOutside({{90, 90, 1110, 110},
+                               {190, 290, 710, 610},
+                               {790, 290, 1310, 810},
+                               {190, 1190, 610, 1510},
+                               {190, 930, 700, 1020}}),
+              0);
+}
+
+// The page setup dialog's paper and orientation are not used, a page
+// without figures still gives one blank sheet, and a shape under way stays
+// on the screen: printing repaints nothing, and the next pointer move draws
+// on the canvas again.
+TEST_F(PrintTest, EmptyPagePrintsOnePortraitBlankSheetAndTheCanvasDrawsOn) {
+    Command(ID_LINE_TOOL);
+    Click(100, 100);  // a line under way
+    EXPECT_FALSE(Repaints([&] { Print(PdfFile(), true); }));
+
+    PrintedPage page(PdfFile());
+    ASSERT_TRUE(page.Valid());
+    EXPECT_EQ(page.Info("Pages"), "1");
+    EXPECT_EQ(page.Info("Page size").substr(0, 10), "612 x 792 ");
+    EXPECT_EQ(page.InkOutside({}), 0);
+
+    const COLORREF before = PixelAt(200, 100);
+    Mouse(WM_MOUSEMOVE, 300, 100);
+    EXPECT_NE(PixelAt(200, 100), before) << "the line's feedback is drawn on the canvas";
+}
+
+TEST_F(PrintTest, CancellingPrintsNothingAndChangesNothing) {
+    EXPECT_FALSE(Repaints([&] { Print(PdfFile(), false, IDCANCEL); }));
+    EXPECT_FALSE(std::filesystem::exists(PdfFile()));
+    EXPECT_EQ(CommDlgExtendedError(), 0u);
+}
+
+}  // namespace
