@@ -21,12 +21,13 @@ protected:
         MainWindowTest::TearDown();
     }
 
-    // Prints the page as a user would, choosing the PDF printer (or
-    // cancelling) in the page setup dialog.
-    void Print(const std::string& file, bool landscape = false, int answer = IDOK) {
+    // Prints the page as a user would, choosing a printer (or cancelling)
+    // in the page setup dialog.
+    void Print(const std::string& file, bool landscape = false, int answer = IDOK,
+               const char* device = PDF_PRINTER_NAME) {
         AnswerModals([&](const ModalRequest& request) {
             if (request.kind != ModalRequest::PageSetup) return 0;
-            snprintf(request.pageSetup->device, sizeof request.pageSetup->device, "%s", PDF_PRINTER_NAME);
+            snprintf(request.pageSetup->device, sizeof request.pageSetup->device, "%s", device);
             snprintf(request.pageSetup->output, sizeof request.pageSetup->output, "%s", file.c_str());
             request.pageSetup->landscape = landscape;
             return answer;
@@ -36,16 +37,56 @@ protected:
 
     std::string PdfFile() { return folder_.File("printed.pdf"); }
 
+    // One figure of each kind, at known places in page units.
+    void StoreFigureSet() {
+        constexpr COLORREF kRed = 0x0000FF, kGreen = 0x00FF00, kBlack = 0;
+        Finish({1, {{100, -100}, {1100, -100}}, nullptr, kBlack, PS_SOLID, 3});          // 100 mm
+        Finish({6, {{200, -300}, {700, -600}}, nullptr, kBlack, PS_SOLID, 3});           // 50 x 30 mm
+        Finish({4, {{1050, -550}, {250, 250}}, nullptr, kBlack, PS_SOLID, 3, kRed, 1});  // filled circle
+        Finish({3, {{200, -1200}, {600, -1200}, {400, -1500}}, nullptr, kBlack, PS_SOLID, 3, kGreen, 1});
+        Finish({7, {{200, -1000}}, "Tarnwick", kBlack, PS_SOLID, 3, 0, 0, 50});
+    }
+
+    // Checks the figure set on a page rasterised at one pixel per page
+    // unit; returns where the page's origin fell on the sheet (the
+    // printable area's top-left corner), found from the line's left end.
+    static POINT ExpectFigureSetAtTrueSize(const PrintedPage& page) {
+        int top = 0;
+        while (top < page.Height() && page.InkedSpan(top, 0, page.Width() - 1).first < 0) ++top;
+        const int lineRow = top + 1;  // the middle of a pen three pixels wide
+        auto [first, last] = page.InkedSpan(lineRow, 0, page.Width() - 1);
+        const POINT origin{first - 99, lineRow - 100};
+        auto ink = [&](int x, int y) { return page.IsInk(origin.x + x, origin.y + y); };
+        auto at = [&](int x, int y) { return page.At(origin.x + x, origin.y + y); };
+        // The line: 100 mm, plus the round ends of a 0.3 mm pen.
+        EXPECT_NEAR(last - first + 1, 1003, 5) << first << ".." << last;
+        // The rectangle's corners, and its inside left blank.
+        for (auto [x, y] : {std::pair{200, 300}, {699, 300}, {200, 599}, {699, 599}})
+            EXPECT_TRUE(ink(x, y)) << x << "," << y;
+        EXPECT_FALSE(ink(450, 450));
+        // The circle's fill and outline, the triangle's fill, the text's ink.
+        EXPECT_EQ(at(1050, 550), RGB(255, 0, 0));
+        EXPECT_TRUE(ink(1050, 301));
+        EXPECT_FALSE(ink(1050, 290));
+        EXPECT_EQ(at(400, 1300), RGB(0, 255, 0));
+        EXPECT_GT(page.InkedSpan(origin.y + 985, origin.x + 200, origin.x + 700).first, 0);
+        // No sheet colour, ruling or margin line: white wherever no figure is.
+        auto box = [&](int left, int top, int right, int bottom) {
+            return RECT{origin.x + left, origin.y + top, origin.x + right, origin.y + bottom};
+        };
+        EXPECT_EQ(page.InkOutside({box(90, 90, 1110, 110), box(190, 290, 710, 610), box(790, 290, 1310, 810),
+                                   box(190, 1190, 610, 1510), box(190, 930, 700, 1020)}),
+                  0);
+        return origin;
+    }
+
     int blocksBefore_ = 0;
 };
 
+// The PDF printer prints on US Letter to the sheet's edges, so the page's
+// origin is the sheet's top-left corner.
 TEST_F(PrintTest, FiguresLandAtTheirTrueSizeAndNothingOfTheSheetIsPrinted) {
-    constexpr COLORREF kRed = 0x0000FF, kGreen = 0x00FF00, kBlack = 0;
-    Finish({1, {{100, -100}, {1100, -100}}, nullptr, kBlack, PS_SOLID, 3});              // 100 mm
-    Finish({6, {{200, -300}, {700, -600}}, nullptr, kBlack, PS_SOLID, 3});               // 50 x 30 mm
-    Finish({4, {{1050, -550}, {250, 250}}, nullptr, kBlack, PS_SOLID, 3, kRed, 1});      // filled circle
-    Finish({3, {{200, -1200}, {600, -1200}, {400, -1500}}, nullptr, kBlack, PS_SOLID, 3, kGreen, 1});
-    Finish({7, {{200, -1000}}, "Tarnwick", kBlack, PS_SOLID, 3, 0, 0, 50});
+    StoreFigureSet();
     Print(PdfFile());
 
     PrintedPage page(PdfFile());
@@ -53,28 +94,9 @@ TEST_F(PrintTest, FiguresLandAtTheirTrueSizeAndNothingOfTheSheetIsPrinted) {
     EXPECT_EQ(page.Info("Pages"), "1");
     EXPECT_EQ(page.Info("Title"), "Tarnwick Page");
     EXPECT_EQ(page.Info("Page size").substr(0, 10), "612 x 792 ");  // US Letter, portrait
-
-    // The line: 100 mm, plus the round ends of a 0.3 mm pen.
-    auto [first, last] = page.InkedSpan(100, 0, 1500);
-    EXPECT_NEAR(last - first + 1, 1003, 5) << first << ".." << last;
-    EXPECT_NEAR(first, 99, 3);
-    // The rectangle's corners, and its inside left blank.
-    for (auto [x, y] : {std::pair{200, 300}, {699, 300}, {200, 599}, {699, 599}})
-        EXPECT_TRUE(page.IsInk(x, y)) << x << "," << y;
-    EXPECT_FALSE(page.IsInk(450, 450));
-    // The circle's fill and outline, the triangle's fill, the text's ink.
-    EXPECT_EQ(page.At(1050, 550), RGB(255, 0, 0));
-    EXPECT_TRUE(page.IsInk(1050, 301));
-    EXPECT_FALSE(page.IsInk(1050, 290));
-    EXPECT_EQ(page.At(400, 1300), RGB(0, 255, 0));
-    EXPECT_GT(page.InkedSpan(985, 200, 700).first, 0);
-    // No sheet colour, ruling or margin line: white wherever no figure is.
-    EXPECT_EQ(page.InkOutside({{90, 90, 1110, 110},
-                               {190, 290, 710, 610},
-                               {790, 290, 1310, 810},
-                               {190, 1190, 610, 1510},
-                               {190, 930, 700, 1020}}),
-              0);
+    const POINT origin = ExpectFigureSetAtTrueSize(page);
+    EXPECT_NEAR(origin.x, 0, 1);
+    EXPECT_NEAR(origin.y, 0, 1);
 }
 
 // The page setup dialog's paper and orientation are not used, a page
@@ -101,6 +123,28 @@ TEST_F(PrintTest, CancellingPrintsNothingAndChangesNothing) {
     EXPECT_FALSE(Repaints([&] { Print(PdfFile(), false, IDCANCEL); }));
     EXPECT_FALSE(std::filesystem::exists(PdfFile()));
     EXPECT_EQ(CommDlgExtendedError(), 0u);
+}
+
+// A real print queue, which tests/print/cups_print_test.sh sets up on a
+// private CUPS scheduler: the first half prints the figure set to the queue
+// named in TARNWICK_PRINT_QUEUE; once the job is done, the second half
+// measures the PDF the queue wrote, named in TARNWICK_PRINTED_PDF. Each
+// skips when run without its variable.
+TEST_F(PrintTest, QueuePrintsTheFigureSet) {
+    const char* queue = std::getenv("TARNWICK_PRINT_QUEUE");
+    if (queue == nullptr) GTEST_SKIP() << "no print queue named";
+    StoreFigureSet();
+    Print("", false, IDOK, queue);
+}
+
+TEST_F(PrintTest, QueuesPdfHoldsTheFigureSetAtTrueSize) {
+    const char* pdf = std::getenv("TARNWICK_PRINTED_PDF");
+    if (pdf == nullptr) GTEST_SKIP() << "no printed PDF named";
+    PrintedPage page(pdf);
+    ASSERT_TRUE(page.Valid());
+    EXPECT_EQ(page.Info("Pages"), "1");
+    EXPECT_EQ(page.Info("Page size").substr(0, 10), "612 x 792 ");  // the queue's own paper
+    ExpectFigureSetAtTrueSize(page);
 }
 
 }  // namespace
