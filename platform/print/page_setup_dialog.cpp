@@ -62,6 +62,7 @@ private:
         auto* layout = new QHBoxLayout(row);
         layout->setContentsMargins(0, 0, 0, 0);
         file_ = new QLineEdit(output.isEmpty() ? QDir::home().filePath(QStringLiteral("Tarnwick Page.pdf")) : output, row);
+        file_->setMinimumWidth(file_->fontMetrics().averageCharWidth() * 40);
         browse_ = new QPushButton(QStringLiteral("&Browse..."), row);
         connect(browse_, &QPushButton::clicked, this, &PageSetupDialog::Browse);
         layout->addWidget(file_, 1);

@@ -3,6 +3,7 @@
 // when the document name must be known) and is handed over at EndDoc. The
 // DC maps as GDI's printers do: device pixels at the printer's own
 // resolution, with the origin at the printable area's top-left corner.
+#include <QFile>
 #include <QPrinter>
 
 #include "core/qt_application.h"
@@ -37,10 +38,17 @@ public:
         }
     }
 
-    // A job begun but never ended is not printed.
+    // A job begun but never ended is not printed; the PDF printer's file,
+    // written when the painter lets go, is removed once it has.
     void Abandon() override {
-        if (state == JobState::Started || state == JobState::PageOpen || state == JobState::PageDone)
-            printer_->abort();
+        if (state != JobState::Started && state != JobState::PageOpen && state != JobState::PageDone) return;
+        printer_->abort();
+        abandoned_ = true;
+    }
+
+    ~PrintJob() override {
+        if (abandoned_ && printer_->outputFormat() == QPrinter::PdfFormat && !printer_->outputFileName().isEmpty())
+            QFile::remove(printer_->outputFileName());
     }
 
     JobState state = JobState::NotStarted;
@@ -48,6 +56,7 @@ public:
 
 private:
     std::unique_ptr<QPrinter> printer_;
+    bool abandoned_ = false;
 };
 
 // The print job of a printer DC, or null for any other DC.

@@ -61,6 +61,8 @@ void Place(Window* dialog, const DialogResource& resource, Window* owner) {
     const qreal ratio = PixelRatio(dialog);
     QRect pixels = PixelsOfTemplate(dialog, resource.x, resource.y, resource.cx, resource.cy);
     widget->resize(qRound(ToLogical(pixels.width(), ratio)), qRound(ToLogical(pixels.height(), ratio)));
+    // A modal frame cannot be sized, so window managers offer no maximise.
+    if (resource.style & DS_MODALFRAME) widget->setFixedSize(widget->size());
     QWidget* ownerWidget = owner ? owner->widget->window() : nullptr;
     QScreen* screen = ownerWidget ? ownerWidget->screen() : QGuiApplication::primaryScreen();
     if (resource.style & DS_CENTER) {
