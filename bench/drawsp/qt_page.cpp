@@ -11,10 +11,10 @@ namespace {
 constexpr int kKindLine = 1, kKindPolygon = 3, kKindEllipse = 4, kKindRectangle = 6, kKindText = 7;
 
 // The font the port layer realises for a character height in page units.
-QFont MakeFont(int fontHeight) {
+QFont MakeFont(int fontHeight, double scale) {
     QFont font(QStringLiteral("Liberation Sans"));
     font.setStyleStrategy(QFont::PreferMatch);
-    font.setPixelSize(std::max(1, Pixels(fontHeight)));
+    font.setPixelSize(std::max(1, Pixels(fontHeight, scale)));
     return font;
 }
 
@@ -27,9 +27,9 @@ QRectF EllipseIn(const QRect& box, int penPixels) {
 }
 
 // Where the figure goes, in pixels, in the form its kind is drawn from.
-void PlaceInPixels(const PageFigure& f, QtFigure& q) {
+void PlaceInPixels(const PageFigure& f, QtFigure& q, double scale) {
     std::vector<QPoint> pixels;
-    for (const POINT& p : f.points) pixels.push_back(ToPixels(p.x, p.y));
+    for (const POINT& p : f.points) pixels.push_back(ToPixels(p.x, p.y, scale));
     if (f.kind == kKindLine) {
         q.from = pixels[0];
         q.to = pixels[1];
@@ -40,25 +40,25 @@ void PlaceInPixels(const PageFigure& f, QtFigure& q) {
         q.centred = QPolygonF(q.polygon).translated(0.5, 0.5);
     } else if (f.kind == kKindEllipse) {
         const POINT c = f.points[0], r = f.points[1];
-        q.box = PixelBox(ToPixels(c.x - r.x, c.y - r.y), ToPixels(c.x + r.x, c.y + r.y));
+        q.box = PixelBox(ToPixels(c.x - r.x, c.y - r.y, scale), ToPixels(c.x + r.x, c.y + r.y, scale));
         q.ellipse = EllipseIn(q.box, q.penPixels);
     } else if (f.kind == kKindText) {
         q.baseline = pixels[0];
     }
 }
 
-QtFigure Prepare(const PageFigure& f) {
+QtFigure Prepare(const PageFigure& f, double scale) {
     QtFigure q{};
     q.kind = f.kind;
     q.colour = ToColor(f.colour);
-    q.penPixels = PenPixels(f.penWidth);
+    q.penPixels = PenPixels(f.penWidth, scale);
     q.pen = MakePen(f.colour, f.penStyle, q.penPixels);
     q.dashed = IsDashed(f.penStyle, q.penPixels);
     q.filled = f.fillOn != 0;
     q.fill = ToColor(f.fillColour);
     q.brush = q.filled ? QBrush(q.fill) : QBrush(Qt::NoBrush);
     q.text = QString::fromUtf8(f.text.c_str());
-    PlaceInPixels(f, q);
+    PlaceInPixels(f, q, scale);
     return q;
 }
 
@@ -105,10 +105,10 @@ void PaintEllipse(QPainter& painter, const QtFigure& f) {
 
 }  // namespace
 
-QtPage::QtPage(const std::vector<PageFigure>& figures) {
+QtPage::QtPage(const std::vector<PageFigure>& figures, double scale) {
     std::vector<int> heights;
     for (const PageFigure& f : figures) {
-        QtFigure q = Prepare(f);
+        QtFigure q = Prepare(f, scale);
         if (f.kind == kKindText) {
             // One font per height, made here: fonts are costly to make and
             // the port layer keeps the one it made last.
@@ -116,7 +116,7 @@ QtPage::QtPage(const std::vector<PageFigure>& figures) {
             q.fontIndex = static_cast<int>(found - heights.begin());
             if (found == heights.end()) {
                 heights.push_back(f.fontHeight);
-                fonts_.push_back(MakeFont(f.fontHeight));
+                fonts_.push_back(MakeFont(f.fontHeight, scale));
             }
         }
         figures_.push_back(std::move(q));

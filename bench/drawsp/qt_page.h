@@ -28,6 +28,7 @@
 #include <vector>
 
 #include "page_figures.h"
+#include "page_pixels.h"
 
 // One figure with everything Qt needs, made before timing starts.
 struct QtFigure {
@@ -51,7 +52,8 @@ struct QtFigure {
 
 class QtPage {
 public:
-    explicit QtPage(const std::vector<PageFigure>& figures);
+    // At the canvas's scale, or a printer's (page_pixels.h).
+    explicit QtPage(const std::vector<PageFigure>& figures, double scale = kCanvasScale);
 
     // Draws every figure once with the caller's painter, which stays open
     // across the figures and the pages.
