@@ -10,20 +10,10 @@ program="$1"
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 source "$here/x_server.sh"
 
-work="$(mktemp -d)"
-trap 'stop_x_server; rm -rf "$work"' EXIT
-cd "$work"
-export QT_QPA_PLATFORM=xcb HOME="$work"
+start_gui_test 1024x768
+export HOME="$work"
 # No print queues: the PDF printer is the one the dialog offers first.
 export CUPS_SERVER="$work/no-scheduler.sock"
-export LSAN_OPTIONS="suppressions=$here/system_leaks.supp:print_suppressions=0"
-start_x_server 1024x768
-
-fail() {
-    echo "FAIL: $*" >&2
-    [ -s "$work/program.log" ] && sed 's/^/program: /' "$work/program.log" >&2
-    exit 1
-}
 
 # wait_for_dialog TITLE: a visible window of that exact title other than
 # the main window (the help dialog shares the main window's title).

@@ -8,19 +8,7 @@ program="$1"
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 source "$here/x_server.sh"
 
-work="$(mktemp -d)"
-trap 'stop_x_server; rm -rf "$work"' EXIT
-cd "$work"
-export QT_QPA_PLATFORM=xcb
-# In the sanitizer build, leaks of the system's libraries are not ours.
-export LSAN_OPTIONS="suppressions=$here/system_leaks.supp:print_suppressions=0"
-start_x_server 1024x768
-
-fail() {
-    echo "FAIL: $*" >&2
-    [ -s "$work/program.log" ] && sed 's/^/program: /' "$work/program.log" >&2
-    exit 1
-}
+start_gui_test 1024x768
 
 start_program() {
     "$program" >>"$work/program.log" 2>&1 &

@@ -1,6 +1,7 @@
 # A private X server with a window manager for one GUI test or screenshot:
 # source this file, then call start_x_server; stop_x_server runs on exit.
-# Needs Xvfb, openbox and xprop.
+# Needs Xvfb, openbox and xprop. GUI tests set `here` to their folder and
+# call start_gui_test.
 
 x_pids=()
 
@@ -60,4 +61,23 @@ wait_for_width() {
         tries=$((tries + 1))
         [ "$tries" -lt 100 ] || return 1
     done
+}
+
+# start_gui_test WIDTHxHEIGHT: a scratch working folder ($work, removed on
+# exit with the X server), the program's Qt on that server, and leaks of the
+# system's libraries excused in the sanitizer build. The program's output
+# belongs in $work/program.log, which fail shows.
+start_gui_test() {
+    work="$(mktemp -d)"
+    trap 'stop_x_server; rm -rf "$work"' EXIT
+    cd "$work"
+    export QT_QPA_PLATFORM=xcb
+    export LSAN_OPTIONS="suppressions=$here/system_leaks.supp:print_suppressions=0"
+    start_x_server "$1"
+}
+
+fail() {
+    echo "FAIL: $*" >&2
+    [ -s "$work/program.log" ] && sed 's/^/program: /' "$work/program.log" >&2
+    exit 1
 }
