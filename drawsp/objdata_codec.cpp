@@ -120,7 +120,8 @@ void ReadObjData(char* text, Figure& figure) {
     StoreHeader(header, figure);
     if (read < kHeaderFields) return;
     if (WritesEveryPoint(figure.kind)) {
-        for (const char* x = fields.Next(); x != nullptr; x = fields.Next()) {
+        for (const char* x = fields.Next(); x != nullptr && figure.PointCount() < kMostDecodedPoints;
+             x = fields.Next()) {
             const char* y = fields.Next();
             if (y == nullptr) return;  // a lone x is dropped
             figure.AddPoint(FieldReader::Value(x), FieldReader::Value(y));

@@ -20,9 +20,15 @@ int ObjDataLength(const Figure& figure);
 // ObjDataLength(figure) bytes, and the text never needs more.
 void WriteObjData(const Figure& figure, char* buffer);
 
+// A figure drawn by hand has a few hundred points at most; a row with more
+// than this is damage or mischief, and drawing it whole on every repaint
+// would freeze the window.
+inline constexpr int kMostDecodedPoints = 65536;
+
 // Reads an objData text into the figure, cutting the text up in place. It
 // never fails: it stops at the first missing field, keeping what it read;
-// points are added to those the figure already has.
+// points are added to those the figure already has, up to
+// kMostDecodedPoints in all.
 void ReadObjData(char* text, Figure& figure);
 
 #endif

@@ -7,9 +7,20 @@
 #include "component_interface.h"
 
 // Returns 0 to go on with the next row, non-zero to stop the query. A NULL
-// column arrives as an empty text. `columnNames` may be ignored.
+// column arrives as an empty text. `columnNames` may be ignored. A row with
+// a value longer than ZISQL_LONGEST_VALUE bytes is skipped: no figure comes
+// near that, and such a row could only be damage or mischief.
 typedef int (*SqlRowCallback)(void* context, int columnCount, char** columnTexts,
                               char** columnNames);
+
+#define ZISQL_LONGEST_VALUE (1 << 20)
+
+// When the database file itself is why Open or Execute failed, the last
+// error text begins with one of these, then SQLite's own words. A damaged
+// file is never written again by this connection: every later statement
+// that would change it fails at once.
+#define ZISQL_DAMAGED "damaged: "
+#define ZISQL_NOT_WRITABLE "not writable: "
 
 class ZISqllite : public ComponentInterface {
 public:

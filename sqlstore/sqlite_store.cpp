@@ -24,7 +24,39 @@ void SqliteStore::SetError(const char* text) {
     std::snprintf(lastError_, sizeof(lastError_), "%s", text != nullptr ? text : "unknown error");
 }
 
-void SqliteStore::SetErrorFromDatabase() { SetError(sqlite3_errmsg(database_)); }
+namespace {
+
+// Which of the file's own faults an SQLite result code is, if any.
+const char* FileFaultOf(int code, bool& damage) {
+    switch (code & 0xFF) {
+        case SQLITE_CORRUPT:
+        case SQLITE_NOTADB: damage = true; return ZISQL_DAMAGED;
+        case SQLITE_READONLY:
+        case SQLITE_CANTOPEN:
+        case SQLITE_PERM: return ZISQL_NOT_WRITABLE;
+        default: return "";
+    }
+}
+
+// Whether any value of the current row is longer than a figure can be.
+bool HasOverlongValue(sqlite3_stmt* statement) {
+    for (int column = 0; column < sqlite3_column_count(statement); ++column) {
+        if (sqlite3_column_type(statement, column) == SQLITE_NULL) continue;
+        if (sqlite3_column_bytes(statement, column) > ZISQL_LONGEST_VALUE) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+void SqliteStore::SetErrorFromDatabase() {
+    bool damage = false;
+    const char* fault = FileFaultOf(sqlite3_extended_errcode(database_), damage);
+    damaged_ = damaged_ || damage;
+    std::snprintf(lastError_, sizeof(lastError_), "%s%s", fault, sqlite3_errmsg(database_));
+}
+
+
 
 bool SqliteStore::RunStatement(sqlite3_stmt* statement, RowCopy& row, void* context,
                                SqlRowCallback callback, bool& stopped) {
@@ -32,7 +64,7 @@ bool SqliteStore::RunStatement(sqlite3_stmt* statement, RowCopy& row, void* cont
         int status = sqlite3_step(statement);
         if (status == SQLITE_DONE) return true;
         if (status != SQLITE_ROW) return false;
-        if (callback == nullptr) continue;
+        if (callback == nullptr || HasOverlongValue(statement)) continue;
         if (!row.Take(statement)) {
             SetError("out of memory copying a row");
             return false;
@@ -68,6 +100,11 @@ int SqliteStore::Execute(const char* sql, void* context, SqlRowCallback callback
         }
         next = tail;
         if (statement == nullptr) continue;  // only white space or a comment
+        if (damaged_ && !sqlite3_stmt_readonly(statement)) {
+            sqlite3_finalize(statement);
+            SetError(ZISQL_DAMAGED "the file is not written again");
+            return 0;
+        }
         bool ran = RunStatement(statement, row, context, callback, stopped);
         if (!ran && lastError_[0] == '\0') SetErrorFromDatabase();
         sqlite3_finalize(statement);

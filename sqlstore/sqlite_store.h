@@ -24,9 +24,14 @@ private:
     friend class ComponentObject<SqliteStore, ZISqllite>;
     ~SqliteStore();
 
-    // Makes the freshly opened connection durable and proves that the file is
-    // a database this process can write (store_open.cpp).
+    // Makes the freshly opened connection safe for a file from anyone and
+    // durable, and proves that the file is a sound database this process can
+    // write (store_open.cpp).
     bool PrepareConnection();
+    bool DistrustFile();
+    bool CheckSmallFile();
+    bool ChooseJournal(bool fresh);
+    bool ProveWritable();
     bool QueryText(const char* sql, char* result, int resultSize);
 
     // Runs one prepared statement to its end; false on an SQLite error.
@@ -35,9 +40,12 @@ private:
 
     void ClearError() { lastError_[0] = '\0'; }
     void SetError(const char* text);
+    // SQLite's message, marked when the file itself is the cause; damage
+    // found by any statement stops every later write.
     void SetErrorFromDatabase();
 
     sqlite3* database_ = nullptr;
+    bool damaged_ = false;
     char lastError_[512] = "";
 };
 

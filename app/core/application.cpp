@@ -1,4 +1,5 @@
 #include "application.h"
+#include "store_caption.h"
 
 const ComponentSources kProgramComponents = {
     {"ZDrawSp.DLL", "ZDrawSp"},
@@ -42,7 +43,7 @@ void ReleaseField(Interface*& field) {
 Application& TheApplication() { return programRecord; }
 
 Application::Application(const ComponentSources& sources)
-    : sources_(sources), pages_(currentPage, InvalidateCanvas, this) {}
+    : sources_(sources), pages_(currentPage, InvalidateCanvas, ShowStoreStatus, this) {}
 
 Application::~Application() { Shutdown(); }
 
@@ -72,6 +73,8 @@ void Application::AttachTools() {
 }
 
 void Application::Shutdown() {
+    // The end of the run is the last chance for figures not yet stored.
+    pages_.WriteKept();
     // The tools hold the surface; the objects are the surface's; the surface
     // and the store go last, before their libraries.
     currentTool = nullptr;
@@ -90,6 +93,16 @@ void Application::Shutdown() {
 
 void Application::InvalidateCanvas(void* application) {
     InvalidateRect(static_cast<Application*>(application)->canvasWindow, nullptr, TRUE);
+}
+
+void Application::ShowStoreStatus(void* application) {
+    const auto* record = static_cast<Application*>(application);
+    HWND mainWindow = GetParent(record->canvasWindow);
+    if (mainWindow == nullptr) return;
+    char caption[128];
+    FormatStoreCaption(caption, sizeof(caption), record->pages_.KeptCount(), record->pages_.FileDamaged(),
+                       record->pages_.DeleteFailed());
+    SetWindowTextA(mainWindow, caption);
 }
 
 int Application::OpenDatabase() {

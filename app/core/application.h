@@ -56,6 +56,8 @@ public:
 
     // The page store (page_store.h), under the record's own names.
     int OpenDatabase();
+    PageStore::OpenFault DatabaseFault() const { return pages_.LastOpenFault(); }
+    int KeptFigures() const { return pages_.KeptCount(); }
     void SaveObject(DrawObject* object);
     void LoadPage(int pageNumber);
     void DeletePage(int pageNumber);
@@ -95,6 +97,8 @@ private:
     void AttachTools();
     // Repaints the whole canvas; nothing happens while there is no window.
     static void InvalidateCanvas(void* application);
+    // Puts what the store could not do into the main window's caption.
+    static void ShowStoreStatus(void* application);
 
     ComponentSources sources_;
     PageStore pages_;

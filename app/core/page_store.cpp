@@ -6,22 +6,13 @@
 
 #include "sql_text.h"
 
-PageStore::PageStore(int& currentPage, InvalidateCallback invalidate, void* context)
-    : currentPage_(currentPage), invalidate_(invalidate), context_(context) {}
+PageStore::PageStore(int& currentPage, InvalidateCallback invalidate, StatusCallback status, void* context)
+    : currentPage_(currentPage), invalidate_(invalidate), status_(status), context_(context) {}
 
 void PageStore::Attach(ZISqllite* store, ZDrawSp* surface, ZLinklistCOM* pageObjects) {
     store_ = store;
     surface_ = surface;
     pageObjects_ = pageObjects;
-}
-
-int PageStore::Open(const char* fileName) {
-    if (store_ == nullptr || store_->Open(fileName) == 0) return 0;
-    // On every run but the first the tables exist and these fail harmlessly.
-    store_->Execute(kCreateObjectsTable, nullptr, nullptr);
-    store_->Execute(kCreatePagesTable, nullptr, nullptr);
-    store_->Execute(kCreatePageIndex, nullptr, nullptr);
-    return 1;
 }
 
 namespace {
@@ -45,22 +36,72 @@ char* EncodeObject(DrawObject* object) {
 
 }  // namespace
 
+// A statement that changes the file; damage it meets is remembered, since
+// the store writes nothing into a damaged file from then on.
+bool PageStore::Run(const char* statement) {
+    if (store_->Execute(statement, nullptr, nullptr)) return true;
+    const char* error = store_->GetLastErrorText();
+    if (error != nullptr && std::strncmp(error, ZISQL_DAMAGED, std::strlen(ZISQL_DAMAGED)) == 0) damaged_ = true;
+    return false;
+}
+
+bool PageStore::WriteKept() {
+    if (store_ == nullptr) return kept_.Count() == 0;
+    const int before = kept_.Count();
+    const bool wasDamaged = damaged_;
+    while (const KeptRow* row = kept_.First()) {
+        char* statement = BuildInsertStatement(row->pageNumber, row->objData, row->kind);
+        const bool written = statement != nullptr && Run(statement);
+        std::free(statement);
+        if (!written) break;
+        kept_.DropFirst();
+    }
+    if (kept_.Count() != before || damaged_ != wasDamaged) ShowStatus();
+    return kept_.Count() == 0;
+}
+
+// The figure's row joins the kept ones and they are written in order. Only
+// when even keeping it fails (no memory) is it written on its own.
 void PageStore::Save(DrawObject* object) {
     if (store_ == nullptr || object == nullptr) return;
     char* objData = EncodeObject(object);
     if (objData == nullptr) return;
+    if (kept_.Add(currentPage_, objData, object->GetKind())) {
+        ShowStatus();
+        WriteKept();
+        return;
+    }
     char* statement = BuildInsertStatement(currentPage_, objData, object->GetKind());
-    if (statement != nullptr) store_->Execute(statement, nullptr, nullptr);
+    if (statement != nullptr) Run(statement);
     std::free(statement);
     std::free(objData);
 }
 
+// Kept figures of the page are on screen too, after the stored ones.
+void PageStore::AppendKeptFigures(int pageNumber) {
+    for (const KeptRow* row = kept_.First(); row != nullptr; row = row->next) {
+        if (row->pageNumber != pageNumber) continue;
+        const std::size_t length = std::strlen(row->objData) + 1;
+        char* copy = static_cast<char*>(std::malloc(length));
+        DrawObject* object = copy != nullptr ? surface_->CreateObject() : nullptr;
+        if (object != nullptr) {
+            std::memcpy(copy, row->objData, length);
+            object->Decode(copy);
+            pageObjects_->AddTail(object);
+            object->Release();
+        }
+        std::free(copy);
+    }
+}
+
 void PageStore::Load(int pageNumber) {
     if (store_ == nullptr || pageObjects_ == nullptr) return;
+    WriteKept();
     pageObjects_->RemoveAll();
     char statement[kPageStatementSize];
     std::snprintf(statement, sizeof(statement), kSelectPageFormat, pageNumber);
     store_->Execute(statement, this, RowToObject);
+    if (surface_ != nullptr) AppendKeptFigures(pageNumber);
     Invalidate();
 }
 
@@ -78,15 +119,32 @@ int PageStore::RowToObject(void* context, int columnCount, char** columnTexts, c
     return 0;
 }
 
+// A page or its temporary lines are gone only when the store says so; if
+// not, the page is read again so the screen shows what is really stored,
+// and the caption says the deletion failed. Kept figures of what was
+// deleted are never written later.
+void PageStore::DeleteDone(int pageNumber, bool deleted, int kind) {
+    if (deleted) kept_.DropPage(pageNumber, kind);
+    deleteFailed_ = !deleted;
+    ShowStatus();
+    if (pageNumber != currentPage_) return;
+    if (deleted) {
+        Invalidate();
+    } else {
+        Load(pageNumber);
+    }
+}
+
 void PageStore::DeletePage(int pageNumber) {
     if (store_ == nullptr || pageObjects_ == nullptr) return;
+    WriteKept();
     if (pageNumber == currentPage_) pageObjects_->RemoveAll();
     char statement[kPageStatementSize];
     std::snprintf(statement, sizeof(statement), kDeletePageObjectsFormat, pageNumber);
-    store_->Execute(statement, nullptr, nullptr);
+    bool deleted = Run(statement);
     std::snprintf(statement, sizeof(statement), kDeletePageRowFormat, pageNumber);
-    store_->Execute(statement, nullptr, nullptr);
-    if (pageNumber == currentPage_) Invalidate();
+    deleted = Run(statement) && deleted;
+    DeleteDone(pageNumber, deleted, 0);
 }
 
 namespace {
@@ -113,9 +171,9 @@ void RemoveObjectsOfKind(ZLinklistCOM* list, int kind) {
 
 void PageStore::DeleteTemporaryObjects(int pageNumber) {
     if (store_ == nullptr || pageObjects_ == nullptr) return;
+    WriteKept();
     if (pageNumber == currentPage_) RemoveObjectsOfKind(pageObjects_, kKindTemporaryLine);
     char statement[kPageStatementSize];
     std::snprintf(statement, sizeof(statement), kDeleteKindFormat, kKindTemporaryLine, pageNumber);
-    store_->Execute(statement, nullptr, nullptr);
-    if (pageNumber == currentPage_) Invalidate();
+    DeleteDone(pageNumber, Run(statement), kKindTemporaryLine);
 }

@@ -3,30 +3,51 @@
 // is shown, so the database is the only truth. A page is only a number.
 //
 // The store works on components and a page number that the Application
-// record owns (it borrows them), and tells the screen to repaint through a
-// callback, so page logic never reaches into window state.
+// record owns (it borrows them), and tells the screen to repaint, and to
+// show what could not be stored, through callbacks, so page logic never
+// reaches into window state.
+//
+// A figure that could not be stored (disk full, the file gone read-only, a
+// lock held elsewhere, damage) never looks stored: its row is kept in
+// memory, in order, and written before anything else at the next save,
+// page load, page change or the end of the run. The page on screen shows
+// kept figures with the stored ones.
 #ifndef TARNWICK_APP_CORE_PAGE_STORE_H
 #define TARNWICK_APP_CORE_PAGE_STORE_H
 
 #include "draw_object.h"
+#include "kept_rows.h"
 #include "zdrawsp.h"
 #include "zisqllite.h"
 #include "zlinklist.h"
 
 class PageStore {
 public:
-    // Asks for the page on screen to be drawn again.
+    // Asks for the page on screen to be drawn again; and tells that the
+    // count of kept figures, or a fault of the file, changed.
     typedef void (*InvalidateCallback)(void* context);
+    typedef void (*StatusCallback)(void* context);
 
-    PageStore(int& currentPage, InvalidateCallback invalidate, void* context);
+    // Why the database could not be opened.
+    enum class OpenFault { None, NoStore, Damaged, NotWritable, NotOurs };
+
+    PageStore(int& currentPage, InvalidateCallback invalidate, StatusCallback status, void* context);
 
     // The components the store works with, borrowed; null detaches.
     void Attach(ZISqllite* store, ZDrawSp* surface, ZLinklistCOM* pageObjects);
 
     // Opens the database file and makes sure its tables exist; 1 when ready.
+    // A file whose tables are not the program's is closed again untouched.
     int Open(const char* fileName);
-    // Stores one figure under the current page.
+    OpenFault LastOpenFault() const { return openFault_; }
+    // Stores one figure under the current page, after the kept ones.
     void Save(DrawObject* object);
+    // Writes the kept rows in order, stopping at the first that fails;
+    // true when none remain.
+    bool WriteKept();
+    int KeptCount() const { return kept_.Count(); }
+    bool FileDamaged() const { return damaged_; }
+    bool DeleteFailed() const { return deleteFailed_; }
     // Makes the page objects hold exactly the figures of a page. The current
     // page number does not change.
     void Load(int pageNumber);
@@ -45,10 +66,21 @@ public:
 
 private:
     void Invalidate() { invalidate_(context_); }
+    void ShowStatus() { status_(context_); }
+    bool HasProgramTables();
+    bool Run(const char* statement);
+    void AppendKeptFigures(int pageNumber);
+    // After a DELETE: the screen shows what is really stored.
+    void DeleteDone(int pageNumber, bool deleted, int kind);
 
     int& currentPage_;
     InvalidateCallback invalidate_;
+    StatusCallback status_;
     void* context_;
+    KeptRows kept_;
+    OpenFault openFault_ = OpenFault::None;
+    bool damaged_ = false;
+    bool deleteFailed_ = false;
     ZISqllite* store_ = nullptr;
     ZDrawSp* surface_ = nullptr;
     ZLinklistCOM* pageObjects_ = nullptr;

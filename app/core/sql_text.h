@@ -14,6 +14,14 @@ inline constexpr const char kCreatePagesTable[] =
 inline constexpr const char kCreatePageIndex[] =
     "CREATE INDEX IF NOT EXISTS ObjectsByPage ON Objects(pageNumber)";
 
+// What the schema says of the two tables: their kinds and columns.
+inline constexpr const char kObjectsKindQuery[] =
+    "SELECT type FROM sqlite_master WHERE name = 'Objects' COLLATE NOCASE";
+inline constexpr const char kPagesKindQuery[] =
+    "SELECT type FROM sqlite_master WHERE name = 'Pages' COLLATE NOCASE";
+inline constexpr const char kObjectsColumnsQuery[] = "PRAGMA table_info(Objects)";
+inline constexpr const char kPagesColumnsQuery[] = "PRAGMA table_info(Pages)";
+
 // A page's objects in the order they were drawn: rowid grows with every
 // insert, and SQLite promises no order unless it is asked for one.
 inline constexpr const char kSelectPageFormat[] =

@@ -8,6 +8,7 @@
 #include "main_window.h"
 #include "message_loop.h"
 #include "resources.h"
+#include "store_caption.h"
 
 namespace {
 
@@ -18,14 +19,27 @@ void SetWindowIcons(HINSTANCE instance, HWND window) {
     SendMessageA(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
 }
 
+// The "Load Error" text: components missing, or the database file named
+// as the cause when it is one, since telling a user that components are
+// missing when their file is damaged would send them the wrong way.
+const char* LoadErrorText() {
+    switch (TheApplication().DatabaseFault()) {
+        case PageStore::OpenFault::Damaged: return "Can not initialize Application.\nVeldrin.dat is damaged.";
+        case PageStore::OpenFault::NotWritable:
+            return "Can not initialize Application.\nVeldrin.dat cannot be written.";
+        case PageStore::OpenFault::NotOurs:
+            return "Can not initialize Application.\nVeldrin.dat is not a Tarnwick file.";
+        default: return "Can not initialize Application.\nRequired components are missing.";
+    }
+}
+
 }  // namespace
 
 // The command line and show command are not used. Returns 0 in every case;
 // the record releases the components when the process ends.
 int WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     if (TheApplication().Initialize() == 0) {
-        MessageBoxA(nullptr, "Can not initialize Application.\nRequired components are missing.",
-                    "Load Error", MB_ICONERROR);
+        MessageBoxA(nullptr, LoadErrorText(), "Load Error", MB_ICONERROR);
         return 0;
     }
     canvasCursor = LoadCursorA(instance, MAKEINTRESOURCEA(IDR_CANVAS_CURSOR));
@@ -35,7 +49,7 @@ int WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     // wait for a quit message that nothing can send.
     if (mainWindow != nullptr) {
         SetWindowIcons(instance, mainWindow);
-        SetWindowTextA(mainWindow, "Tarnwick v1.00");
+        SetWindowTextA(mainWindow, kProgramCaption);
         ShowWindow(mainWindow, SW_SHOWMAXIMIZED);
         RunMessageLoop(mainWindow, LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDR_ACCELERATORS)));
     }

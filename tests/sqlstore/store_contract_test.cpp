@@ -105,7 +105,11 @@ TEST_F(StoreContractTest, LongTextsAndRowsWithoutCallbackAreHandled) {
 TEST_F(StoreContractTest, ConnectionIsDurable) {
     EXPECT_EQ(Query("PRAGMA journal_mode")[0][0], "wal");
     EXPECT_EQ(Query("PRAGMA synchronous")[0][0], "2");  // FULL
-    EXPECT_GE(std::stoi(Query("PRAGMA busy_timeout")[0][0]), 1000);
+    // A lock held elsewhere is waited for, but never long enough to freeze
+    // the window.
+    const int busyTimeout = std::stoi(Query("PRAGMA busy_timeout")[0][0]);
+    EXPECT_GT(busyTimeout, 0);
+    EXPECT_LE(busyTimeout, 250);
 }
 
 }  // namespace
