@@ -40,9 +40,15 @@ char* EncodeObject(DrawObject* object) {
 // the store writes nothing into a damaged file from then on.
 bool PageStore::Run(const char* statement) {
     if (store_->Execute(statement, nullptr, nullptr)) return true;
-    const char* error = store_->GetLastErrorText();
-    if (error != nullptr && std::strncmp(error, ZISQL_DAMAGED, std::strlen(ZISQL_DAMAGED)) == 0) damaged_ = true;
+    NoteDamage();
     return false;
+}
+
+void PageStore::NoteDamage() {
+    const char* error = store_->GetLastErrorText();
+    if (damaged_ || error == nullptr || std::strncmp(error, ZISQL_DAMAGED, std::strlen(ZISQL_DAMAGED)) != 0) return;
+    damaged_ = true;
+    ShowStatus();
 }
 
 bool PageStore::WriteKept() {
@@ -100,7 +106,7 @@ void PageStore::Load(int pageNumber) {
     pageObjects_->RemoveAll();
     char statement[kPageStatementSize];
     std::snprintf(statement, sizeof(statement), kSelectPageFormat, pageNumber);
-    store_->Execute(statement, this, RowToObject);
+    if (!store_->Execute(statement, this, RowToObject)) NoteDamage();
     if (surface_ != nullptr) AppendKeptFigures(pageNumber);
     Invalidate();
 }

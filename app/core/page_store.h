@@ -69,6 +69,8 @@ private:
     void ShowStatus() { status_(context_); }
     bool HasProgramTables();
     bool Run(const char* statement);
+    // Remembers damage the store's last failure met, and shows it.
+    void NoteDamage();
     void AppendKeptFigures(int pageNumber);
     // After a DELETE: the screen shows what is really stored.
     void DeleteDone(int pageNumber, bool deleted, int kind);

@@ -2,6 +2,7 @@
 // "Load Error" box, no window, exit code 0 — even when a good copy of the
 // missing library lies in the working folder, which is never searched.
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 #include <sys/stat.h>
 
 #include <cstdio>
@@ -10,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "application.h"
 #include "library_path.h"
 #include "resources.h"
 #include "temp_folder.h"
@@ -84,4 +86,37 @@ TEST(StartUpChild, ShowsOnlyTheLoadErrorBox) {
     EXPECT_EQ(boxes[0].owner, nullptr);
     EXPECT_EQ(boxes[0].type, static_cast<UINT>(MB_ICONERROR));
     EXPECT_EQ(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS), 0u) << "no window, no cursor";
+}
+
+// When the database file is why start-up fails, "Load Error" names it.
+TEST(StartUp, LoadErrorNamesTheDatabaseWhenItIsTheCause) {
+    struct Case {
+        std::string bytes;  // empty: another program's database
+        const char* secondLine;
+    } cases[] = {
+        {"a letter, not a database\n", "Veldrin.dat is damaged."},
+        {std::string("SQLite format 3") + '\0' + std::string(200, 'x'), "Veldrin.dat is damaged."},
+        {"", "Veldrin.dat is not a Tarnwick file."},
+    };
+    HMODULE program = GetModuleHandleA(nullptr);
+    ASSERT_TRUE(RegisterProgramResources(program));
+    SetModalAnswerHook(Answer, nullptr);
+    char noCommandLine[] = "";
+    for (const Case& c : cases) {
+        TempFolder work(true);
+        if (c.bytes.empty()) {
+            sqlite3* other = nullptr;
+            sqlite3_open("Veldrin.dat", &other);
+            sqlite3_exec(other, "CREATE TABLE Objects (name TEXT, price REAL)", nullptr, nullptr, nullptr);
+            sqlite3_close(other);
+        } else {
+            std::ofstream("Veldrin.dat", std::ios::binary) << c.bytes;
+        }
+        texts.clear();
+        EXPECT_EQ(WinMain(program, nullptr, noCommandLine, SW_SHOWNORMAL), 0);
+        EXPECT_EQ(texts, std::vector<std::string>{std::string("Load Error|Can not initialize Application.\n") +
+                                                  c.secondLine});
+        TheApplication().Shutdown();
+    }
+    SetModalAnswerHook(nullptr, nullptr);
 }

@@ -1,0 +1,123 @@
+// Storage failing under the running program, injected through a SQLite VFS
+// that fails writes, syncs or reads on demand: no figure is lost or stored
+// twice, their order holds, and the caption says what is not yet stored.
+#include <sqlite3.h>
+
+#include <chrono>
+#include <string>
+#include <vector>
+
+#include "failing_vfs.h"
+#include "main_window_fixture.h"
+
+namespace {
+
+using failing_vfs::Inject;
+
+class StorageFailureTest : public MainWindowTest {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(failing_vfs::Install());  // before the store opens its file
+        MainWindowTest::SetUp();
+    }
+    void TearDown() override {
+        Inject(failing_vfs::kNone);
+        MainWindowTest::TearDown();
+    }
+
+    std::string Caption() {
+        char text[256] = "";
+        GetWindowTextA(window, text, sizeof(text));
+        return text;
+    }
+    std::vector<std::string> Stored() { return FileColumn("SELECT objData FROM Objects ORDER BY rowid"); }
+    // A line of its own for every number.
+    std::string Draw(int n) { return Finish({1, {{n, -n}, {n + 50, -n - 50}}, nullptr}); }
+};
+
+TEST_F(StorageFailureTest, FiguresKeptWhileWritesOrSyncsFailAreStoredInOrderOnce) {
+    std::vector<std::string> drawn;
+    int n = 0;
+    for (unsigned fault : {failing_vfs::kWrites, failing_vfs::kSyncs}) {
+        Inject(fault);
+        for (int i = 0; i < 3; ++i) drawn.push_back(Draw(++n));
+        EXPECT_GT(failing_vfs::Refusals(), 0);
+        EXPECT_EQ(Caption(), "Tarnwick v1.00 - 3 figures not saved") << fault;
+        EXPECT_EQ(ListTexts(), drawn) << "kept figures stay on screen";
+        Inject(failing_vfs::kNone);
+        drawn.push_back(Draw(++n));
+        EXPECT_EQ(Caption(), "Tarnwick v1.00");
+        EXPECT_EQ(Stored(), drawn) << fault;
+    }
+}
+
+// The end of the run writes what is kept, and a page shown again shows its
+// kept figures.
+TEST_F(StorageFailureTest, KeptFiguresShowOnTheirPageAndTheEndOfTheRunStoresThem) {
+    Inject(failing_vfs::kWrites);
+    const std::vector<std::string> drawn = {Draw(1), Draw(2)};
+    EXPECT_EQ(Caption(), "Tarnwick v1.00 - 2 figures not saved");
+    Command(ID_NEXT_PAGE);
+    EXPECT_TRUE(ListTexts().empty());
+    Command(ID_PREVIOUS_PAGE);
+    EXPECT_EQ(ListTexts(), drawn);
+    Inject(failing_vfs::kNone);
+    DestroyWindow(window);
+    window = nullptr;
+    app.Shutdown();
+    EXPECT_EQ(Stored(), drawn);
+    ASSERT_EQ(app.Initialize(), 1);
+}
+
+// Another program holding the file's write lock holds the window up for a
+// moment only; the figure is stored with the next page change.
+TEST_F(StorageFailureTest, ALockHeldElsewhereNeverFreezesTheWindow) {
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open(kDatabaseFile, &other), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+    const auto start = std::chrono::steady_clock::now();
+    const std::string drawn = Draw(1);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(250));
+    EXPECT_EQ(Caption(), "Tarnwick v1.00 - 1 figure not saved");
+    sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(other);
+    Command(ID_NEXT_PAGE);
+    EXPECT_EQ(Caption(), "Tarnwick v1.00");
+    EXPECT_EQ(Stored(), std::vector<std::string>{drawn});
+}
+
+// A page deleted while the file cannot be written shows again what is
+// stored, and the caption says it was not deleted; deleting later works.
+TEST_F(StorageFailureTest, AFailedDeleteShowsWhatIsStoredAndSaysSo) {
+    AnswerModals([](const ModalRequest&) { return IDYES; });
+    const std::vector<std::string> drawn = {Draw(1), Draw(2)};
+    Inject(failing_vfs::kWrites);
+    Command(ID_DELETE_PAGE);
+    EXPECT_EQ(ListTexts(), drawn);
+    EXPECT_EQ(Caption(), "Tarnwick v1.00 - not deleted");
+    Inject(failing_vfs::kNone);
+    Command(ID_DELETE_PAGE);
+    EXPECT_TRUE(ListTexts().empty());
+    EXPECT_EQ(Caption(), "Tarnwick v1.00");
+    EXPECT_TRUE(Stored().empty());
+}
+
+// Damage met while the program runs: from then on nothing is written into
+// the file, and the caption says why figures are not saved.
+TEST_F(StorageFailureTest, DamageFoundWhileRunningStopsEveryWrite) {
+    Draw(1);
+    sqlite3* other = nullptr;  // a change elsewhere makes the program read the file again
+    ASSERT_EQ(sqlite3_open(kDatabaseFile, &other), SQLITE_OK);
+    sqlite3_exec(other, "INSERT INTO Objects VALUES (2, '1;0;0;1;0;0;0;8;1;1;2;2;', 1);"
+                        "PRAGMA wal_checkpoint(TRUNCATE)", nullptr, nullptr, nullptr);
+    sqlite3_close(other);
+    Inject(failing_vfs::kDamagedReads);
+    Command(ID_NEXT_PAGE);
+    Draw(2);
+    Inject(failing_vfs::kNone);  // the file reads well again, but damage is not forgotten
+    Draw(3);
+    EXPECT_EQ(Caption(), "Tarnwick v1.00 - Veldrin.dat is damaged - 2 figures not saved");
+    EXPECT_EQ(Stored().size(), 2u);
+}
+
+}  // namespace
