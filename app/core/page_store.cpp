@@ -73,8 +73,7 @@ void PageStore::Save(DrawObject* object) {
     char* objData = EncodeObject(object);
     if (objData == nullptr) return;
     if (kept_.Add(currentPage_, objData, object->GetKind())) {
-        ShowStatus();
-        WriteKept();
+        if (!WriteKept()) ShowStatus();
         return;
     }
     char* statement = BuildInsertStatement(currentPage_, objData, object->GetKind());
