@@ -145,10 +145,11 @@ void PageStore::DeletePage(int pageNumber) {
     WriteKept();
     if (pageNumber == currentPage_) pageObjects_->RemoveAll();
     char statement[kPageStatementSize];
+    // A lock held elsewhere is waited for once, not once per statement.
     std::snprintf(statement, sizeof(statement), kDeletePageObjectsFormat, pageNumber);
     bool deleted = Run(statement);
     std::snprintf(statement, sizeof(statement), kDeletePageRowFormat, pageNumber);
-    deleted = Run(statement) && deleted;
+    deleted = deleted && Run(statement);
     DeleteDone(pageNumber, deleted, 0);
 }
 
