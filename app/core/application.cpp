@@ -74,7 +74,7 @@ void Application::AttachTools() {
 
 void Application::Shutdown() {
     // The end of the run is the last chance for figures not yet stored.
-    pages_.WriteKept();
+    pages_.Close();
     // The tools hold the surface; the objects are the surface's; the surface
     // and the store go last, before their libraries.
     currentTool = nullptr;

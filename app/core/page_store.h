@@ -10,8 +10,9 @@
 // A figure that could not be stored (disk full, the file gone read-only, a
 // lock held elsewhere, damage) never looks stored: its row is kept in
 // memory, in order, and written before anything else at the next save,
-// page load, page change or the end of the run. The page on screen shows
-// kept figures with the stored ones.
+// page load, page change or the end of the run; what the end of the run
+// still cannot write waits in a file beside the database for the next run.
+// The page on screen shows kept figures with the stored ones.
 #ifndef TARNWICK_APP_CORE_PAGE_STORE_H
 #define TARNWICK_APP_CORE_PAGE_STORE_H
 
@@ -45,6 +46,9 @@ public:
     // Writes the kept rows in order, stopping at the first that fails;
     // true when none remain.
     bool WriteKept();
+    // The end of the run: the kept rows are written, or else left in the
+    // unsaved file beside the database for the next run to store first.
+    void Close();
     int KeptCount() const { return kept_.Count(); }
     bool FileDamaged() const { return damaged_; }
     bool DeleteFailed() const { return deleteFailed_; }
@@ -68,6 +72,8 @@ private:
     void Invalidate() { invalidate_(context_); }
     void ShowStatus() { status_(context_); }
     bool HasProgramTables();
+    // Takes the rows a former run could not store, and stores them first.
+    void TakeUnsavedFile();
     bool Run(const char* statement);
     // Remembers damage the store's last failure met, and shows it.
     void NoteDamage();
@@ -80,6 +86,7 @@ private:
     StatusCallback status_;
     void* context_;
     KeptRows kept_;
+    char unsavedFile_[4096] = "";  // beside the database; empty until it is open
     OpenFault openFault_ = OpenFault::None;
     bool damaged_ = false;
     bool deleteFailed_ = false;

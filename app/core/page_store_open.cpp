@@ -4,11 +4,20 @@
 // program's database, or one shaped to mislead) is closed again before
 // anything is written to it: every page would show empty and every new
 // figure would fail to store.
+#include <cstdio>
 #include <cstring>
 #include <strings.h>
 
 #include "page_store.h"
 #include "sql_text.h"
+#include "unsaved_file.h"
+
+namespace {
+
+// The unsaved file is the database file's name with this after it.
+constexpr char kUnsavedSuffix[] = "-unsaved";
+
+}  // namespace
 
 namespace {
 
@@ -74,6 +83,7 @@ int PageStore::Open(const char* fileName) {
     damaged_ = false;
     deleteFailed_ = false;
     kept_.Clear();
+    unsavedFile_[0] = '\0';
     if (store_ == nullptr) {
         openFault_ = OpenFault::NoStore;
         return 0;
@@ -91,5 +101,23 @@ int PageStore::Open(const char* fileName) {
     store_->Execute(kCreateObjectsTable, nullptr, nullptr);
     store_->Execute(kCreatePagesTable, nullptr, nullptr);
     store_->Execute(kCreatePageIndex, nullptr, nullptr);
+    std::snprintf(unsavedFile_, sizeof(unsavedFile_), "%s%s", fileName, kUnsavedSuffix);
+    TakeUnsavedFile();
     return 1;
+}
+
+void PageStore::TakeUnsavedFile() {
+    if (!ReadUnsavedFile(unsavedFile_, kept_)) return;
+    // Rewritten with what is left, or gone once every row is stored.
+    if (WriteKept()) {
+        std::remove(unsavedFile_);
+    } else {
+        WriteUnsavedFile(unsavedFile_, kept_);
+    }
+}
+
+void PageStore::Close() {
+    if (!WriteKept() && unsavedFile_[0] != '\0') WriteUnsavedFile(unsavedFile_, kept_);
+    kept_.Clear();
+    unsavedFile_[0] = '\0';
 }

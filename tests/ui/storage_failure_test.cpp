@@ -3,6 +3,8 @@
 // twice, their order holds, and the caption says what is not yet stored.
 #include <sqlite3.h>
 
+#include <unistd.h>
+
 #include <chrono>
 #include <string>
 #include <vector>
@@ -67,6 +69,27 @@ TEST_F(StorageFailureTest, KeptFiguresShowOnTheirPageAndTheEndOfTheRunStoresThem
     app.Shutdown();
     EXPECT_EQ(Stored(), drawn);
     ASSERT_EQ(app.Initialize(), 1);
+}
+
+// A run that ends while the file still refuses them leaves the kept
+// figures beside it; the next run stores them first, in order, once.
+TEST_F(StorageFailureTest, FiguresStillKeptAtTheEndAreStoredByTheNextRun) {
+    Inject(failing_vfs::kWrites);
+    std::vector<std::string> drawn = {Draw(1), Draw(2), Finish({7, {{5, -5}}, "a\nb;'c"})};
+    DestroyWindow(window);
+    window = nullptr;
+    app.Shutdown();
+    Inject(failing_vfs::kNone);
+    EXPECT_TRUE(Stored().empty());
+    EXPECT_EQ(access("Veldrin.dat-unsaved", F_OK), 0);
+
+    ASSERT_EQ(app.Initialize(), 1);
+    drawn.push_back(Draw(3));
+    EXPECT_EQ(Stored(), drawn);
+    EXPECT_NE(access("Veldrin.dat-unsaved", F_OK), 0);
+    app.Shutdown();
+    ASSERT_EQ(app.Initialize(), 1);
+    EXPECT_EQ(Stored(), drawn) << "stored once only";
 }
 
 // Another program holding the file's write lock holds the window up for a
