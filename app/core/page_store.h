@@ -72,6 +72,7 @@ private:
     void Invalidate() { invalidate_(context_); }
     void ShowStatus() { status_(context_); }
     bool HasProgramTables();
+    void MakePageIndex();
     // Takes the rows a former run could not store, and stores them first.
     void TakeUnsavedFile();
     bool Run(const char* statement);

@@ -46,6 +46,11 @@ int NoteKind(void* context, int count, char** texts, char**) {
     return 0;
 }
 
+int CountRow(void* context, int, char**, char**) {
+    ++*static_cast<int*>(context);
+    return 0;
+}
+
 // PRAGMA table_info rows: cid, name, type, notnull, default, pk.
 int NoteColumn(void* context, int count, char** texts, char**) {
     auto* shape = static_cast<TableShape*>(context);
@@ -100,10 +105,22 @@ int PageStore::Open(const char* fileName) {
     // On every run but the first the tables exist and these fail harmlessly.
     store_->Execute(kCreateObjectsTable, nullptr, nullptr);
     store_->Execute(kCreatePagesTable, nullptr, nullptr);
-    store_->Execute(kCreatePageIndex, nullptr, nullptr);
+    MakePageIndex();
     std::snprintf(unsavedFile_, sizeof(unsavedFile_), "%s%s", fileName, kUnsavedSuffix);
     TakeUnsavedFile();
     return 1;
+}
+
+// A page index of one column (an older file) is rebuilt to hold whole rows;
+// if that fails, the old index still serves.
+void PageStore::MakePageIndex() {
+    int columns = 0;
+    store_->Execute(kPageIndexColumnsQuery, &columns, CountRow);
+    if (columns == 0) {
+        store_->Execute(kCreatePageIndex, nullptr, nullptr);
+    } else if (columns == 1 && !store_->Execute(kRebuildPageIndex, nullptr, nullptr)) {
+        store_->Execute("ROLLBACK", nullptr, nullptr);
+    }
 }
 
 void PageStore::TakeUnsavedFile() {
