@@ -1,0 +1,82 @@
+// The program over a working life rather than one action:
+// - a long session of 10 000 figures drawn with the mouse over ten pages:
+//   GDI and USER objects, resident memory and the heap after each batch of
+//   1 000, flat after the first (long_session.cpp);
+// - start-up to the first painted page with a file of 1 000 000 rows,
+//   against the same with a file of no figures and with one of page 1
+//   alone (start_up_large.cpp);
+// - finishing a figure on a page of 10 000: stored and the page painted
+//   again (finish_figure.cpp);
+// - LoadPage of a page of 10 000 figures in files of 1 000 000 rows against
+//   the same page alone in a file (load_page_large.cpp).
+// A summary with the goals closes the output.
+//
+// Run optimised and offscreen: scripts/bench, or
+//   QT_QPA_PLATFORM=offscreen build/bench/bin/bench_session
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstring>
+
+#include "session_figures.h"
+#include "start_up.h"
+
+namespace {
+
+// The value of a figure, or -1 when its benchmark did not run.
+double Figure(const char* name) {
+    auto found = Figures().find(name);
+    return found == Figures().end() ? -1 : found->second;
+}
+
+void PrintSummary() {
+    std::printf("\nSummary\n");
+    if (!SessionTable().empty()) {
+        std::printf("  Long session, 10 x 1 000 figures, one page per batch:\n");
+        for (const std::string& line : SessionTable()) std::printf("  %s\n", line.c_str());
+        const double resident = Figure("session resident growth kb"), heap = Figure("session heap growth kb");
+        std::printf(
+            "  From batch 2 to 10: GDI objects %+.0f, USER objects %+.0f (both must not grow);"
+            " resident memory %+.0f KB (%.1f%% of batch 2); heap %+.0f KB, %+.0f KB of it outside SQLite\n",
+            Figure("session gdi growth"), Figure("session user growth"), resident,
+            100.0 * resident / Figure("session resident b2 kb"), heap, heap - Figure("session sqlite growth kb"));
+    }
+    const double empty = Figure("start empty ms"), large = Figure("start large ms");
+    if (empty > 0 && large > 0) {
+        std::printf(
+            "  Start-up to the first paint: %.1f ms with 1 000 000 rows, %.1f ms with no figures,"
+            " %.1f ms with page 1 alone; ratio to no figures %.2f (target <= 1.2, under 200 ms)\n",
+            large, empty, Figure("start page only ms"), large / empty);
+    }
+    if (Figure("finish median ms") > 0) {
+        std::printf(
+            "  Finishing a figure on a page of 10 000: median %.1f ms, p99 %.1f ms (click %.1f, paint %.1f;"
+            " target <= 100 ms)\n",
+            Figure("finish median ms"), Figure("finish p99 ms"), Figure("finish click median ms"),
+            Figure("finish paint median ms"));
+    }
+    const double alone = Figure("load 10000/1 ms");
+    if (alone > 0) {
+        std::printf("  LoadPage of 10 000 figures: %.2f ms alone in its file (first %.2f ms)\n", alone,
+                    Figure("load 10000/1 first ms"));
+        for (const char* layout : {"1000000/20", "1000000/1"}) {
+            const double ms = Figure((std::string("load ") + layout + " ms").c_str());
+            if (ms <= 0) continue;
+            std::printf("    in 1 000 000 rows, runs of up to %s: %.2f ms (first %.2f ms), ratio %.2f (target <= 2)\n",
+                        std::strchr(layout, '/') + 1, ms, Figure((std::string("load ") + layout + " first ms").c_str()),
+                        ms / alone);
+        }
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc == 2 && std::strcmp(argv[1], kProgramChild) == 0) return RunProgramChild();
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    PrintSummary();
+    return 0;
+}
