@@ -30,8 +30,22 @@ int MulDiv(int a, int b, int c) {
     return static_cast<int>(result);
 }
 
+namespace {
+
+// An extent cut so that origin + extent, from which QRect finds the far
+// edge, stays an int: only values no template holds come near it.
+int FittingExtent(int origin, int extent) {
+    const long long end = static_cast<long long>(origin) + extent;
+    if (end > INT_MAX) return static_cast<int>(INT_MAX - static_cast<long long>(origin));
+    if (end < INT_MIN) return static_cast<int>(INT_MIN - static_cast<long long>(origin));
+    return extent;
+}
+
+}  // namespace
+
 QRect DialogUnitsToPixels(const DialogBaseUnits& units, int x, int y, int cx, int cy) {
-    return QRect(MulDiv(x, units.x, 4), MulDiv(y, units.y, 8), MulDiv(cx, units.x, 4), MulDiv(cy, units.y, 8));
+    const int left = MulDiv(x, units.x, 4), top = MulDiv(y, units.y, 8);
+    return QRect(left, top, FittingExtent(left, MulDiv(cx, units.x, 4)), FittingExtent(top, MulDiv(cy, units.y, 8)));
 }
 
 int PointsToPixels(int points, int dpi) { return MulDiv(points, dpi, 72); }
