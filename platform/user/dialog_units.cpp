@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <cstdlib>
@@ -32,13 +33,11 @@ int MulDiv(int a, int b, int c) {
 
 namespace {
 
-// An extent cut so that origin + extent, from which QRect finds the far
-// edge, stays an int: only values no template holds come near it.
+// An extent cut so that QRect's far edge, (origin + extent) - 1, is found
+// without leaving int: only values no template holds come near it.
 int FittingExtent(int origin, int extent) {
-    const long long end = static_cast<long long>(origin) + extent;
-    if (end > INT_MAX) return static_cast<int>(INT_MAX - static_cast<long long>(origin));
-    if (end < INT_MIN) return static_cast<int>(INT_MIN - static_cast<long long>(origin));
-    return extent;
+    const long long end = std::clamp(static_cast<long long>(origin) + extent, INT_MIN + 1LL, static_cast<long long>(INT_MAX));
+    return static_cast<int>(end - origin);
 }
 
 }  // namespace

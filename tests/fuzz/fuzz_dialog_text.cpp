@@ -52,7 +52,7 @@ void CheckDialogUnits(bool anyValue, InputReader& input) {
     // Edges rather than width and height: a height of INT_MIN has no int span.
     // An extent that would carry the edge past the int range stops there.
     const auto fitting = [](long long origin, long long extent) {
-        return std::clamp(origin + extent, static_cast<long long>(INT_MIN), static_cast<long long>(INT_MAX)) - origin;
+        return std::clamp(origin + extent, INT_MIN + 1LL, static_cast<long long>(INT_MAX)) - origin;
     };
     const long long x = ReferenceMulDiv(v[2], units.x, 4), y = ReferenceMulDiv(v[3], units.y, 8);
     const long long right = x + fitting(x, ReferenceMulDiv(v[4], units.x, 4)) - 1;
