@@ -44,9 +44,13 @@ bool PageStore::Run(const char* statement) {
     return false;
 }
 
-void PageStore::NoteDamage() {
+bool PageStore::StoreReportsDamage() const {
     const char* error = store_->GetLastErrorText();
-    if (damaged_ || error == nullptr || std::strncmp(error, ZISQL_DAMAGED, std::strlen(ZISQL_DAMAGED)) != 0) return;
+    return error != nullptr && std::strncmp(error, ZISQL_DAMAGED, std::strlen(ZISQL_DAMAGED)) == 0;
+}
+
+void PageStore::NoteDamage() {
+    if (damaged_ || !StoreReportsDamage()) return;
     damaged_ = true;
     ShowStatus();
 }
@@ -82,19 +86,26 @@ void PageStore::Save(DrawObject* object) {
     std::free(objData);
 }
 
-// Kept figures of the page are on screen too, after the stored ones.
+// A figure decoded from objData (cut up in the process) at the end of the
+// page objects.
+void PageStore::AppendFigure(char* objData) {
+    DrawObject* object = surface_->CreateObject();
+    if (object == nullptr) return;
+    object->Decode(objData);
+    pageObjects_->AddTail(object);
+    object->Release();
+}
+
+// Kept figures of the page are on screen too, after the stored ones; each
+// is decoded from a copy, since decoding cuts the text up.
 void PageStore::AppendKeptFigures(int pageNumber) {
     for (const KeptRow* row = kept_.First(); row != nullptr; row = row->next) {
         if (row->pageNumber != pageNumber) continue;
         const std::size_t length = std::strlen(row->objData) + 1;
         char* copy = static_cast<char*>(std::malloc(length));
-        DrawObject* object = copy != nullptr ? surface_->CreateObject() : nullptr;
-        if (object != nullptr) {
-            std::memcpy(copy, row->objData, length);
-            object->Decode(copy);
-            pageObjects_->AddTail(object);
-            object->Release();
-        }
+        if (copy == nullptr) continue;
+        std::memcpy(copy, row->objData, length);
+        AppendFigure(copy);
         std::free(copy);
     }
 }
@@ -116,11 +127,7 @@ int PageStore::RowToObject(void* context, int columnCount, char** columnTexts, c
     char* objData = columnTexts[1];
     // A row without objData holds no figure; skip it, keep the rest.
     if (objData == nullptr || objData[0] == '\0') return 0;
-    DrawObject* object = pages->surface_->CreateObject();
-    if (object == nullptr) return 0;
-    object->Decode(objData);
-    pages->pageObjects_->AddTail(object);
-    object->Release();
+    pages->AppendFigure(objData);
     return 0;
 }
 

@@ -76,8 +76,11 @@ private:
     // Takes the rows a former run could not store, and stores them first.
     void TakeUnsavedFile();
     bool Run(const char* statement);
-    // Remembers damage the store's last failure met, and shows it.
+    // Whether the store's last failure was damage in the file; remembers
+    // such damage and shows it.
+    bool StoreReportsDamage() const;
     void NoteDamage();
+    void AppendFigure(char* objData);
     void AppendKeptFigures(int pageNumber);
     // After a DELETE: the screen shows what is really stored.
     void DeleteDone(int pageNumber, bool deleted, int kind);

@@ -17,19 +17,6 @@ namespace {
 // The unsaved file is the database file's name with this after it.
 constexpr char kUnsavedSuffix[] = "-unsaved";
 
-}  // namespace
-
-namespace {
-
-bool StartsWith(const char* text, const char* prefix) {
-    return text != nullptr && std::strncmp(text, prefix, std::strlen(prefix)) == 0;
-}
-
-// Any other cause than damage leaves a file figures cannot be written to.
-PageStore::OpenFault FaultOf(const char* error) {
-    return StartsWith(error, ZISQL_DAMAGED) ? PageStore::OpenFault::Damaged : PageStore::OpenFault::NotWritable;
-}
-
 // What the schema says of one table: whether it is a table at all, and its
 // column names in order.
 struct TableShape {
@@ -94,7 +81,8 @@ int PageStore::Open(const char* fileName) {
         return 0;
     }
     if (store_->Open(fileName) == 0) {
-        openFault_ = FaultOf(store_->GetLastErrorText());
+        // Any other cause than damage leaves a file figures cannot be written to.
+        openFault_ = StoreReportsDamage() ? OpenFault::Damaged : OpenFault::NotWritable;
         return 0;
     }
     if (!HasProgramTables()) {

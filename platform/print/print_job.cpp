@@ -41,7 +41,7 @@ public:
     // A job begun but never ended is not printed; the PDF printer's file,
     // written when the painter lets go, is removed once it has.
     void Abandon() override {
-        if (state != JobState::Started && state != JobState::PageOpen && state != JobState::PageDone) return;
+        if (!Running()) return;
         printer_->abort();
         abandoned_ = true;
     }
@@ -50,6 +50,9 @@ public:
         if (abandoned_ && printer_->outputFormat() == QPrinter::PdfFormat && !printer_->outputFileName().isEmpty())
             QFile::remove(printer_->outputFileName());
     }
+
+    // Between StartDocA and EndDoc.
+    bool Running() const { return state != JobState::NotStarted && state != JobState::Ended; }
 
     JobState state = JobState::NotStarted;
     bool hadPage = false;
@@ -93,8 +96,7 @@ HDC CreateDCA(LPCSTR, LPCSTR device, LPCSTR output, const DEVMODEA* settings) {
 int StartDocA(HDC dc, const DOCINFOA* info) {
     tarnwick::gdi::DeviceContext* context = nullptr;
     PrintJob* job = JobOf(dc, &context);
-    if (job == nullptr || info == nullptr || info->cbSize < static_cast<int>(sizeof(DOCINFOA)) ||
-        job->state == JobState::Started || job->state == JobState::PageOpen || job->state == JobState::PageDone)
+    if (job == nullptr || info == nullptr || info->cbSize < static_cast<int>(sizeof(DOCINFOA)) || job->Running())
         return SP_ERROR;
     QPrinter& printer = job->Printer();
     printer.setDocName(TextOf(info->lpszDocName));
@@ -130,7 +132,7 @@ int EndPage(HDC dc) {
 int EndDoc(HDC dc) {
     tarnwick::gdi::DeviceContext* context = nullptr;
     PrintJob* job = JobOf(dc, &context);
-    if (job == nullptr || job->state == JobState::NotStarted || job->state == JobState::Ended) return SP_ERROR;
+    if (job == nullptr || !job->Running()) return SP_ERROR;
     context->TargetDevice(nullptr);
     job->state = JobState::Ended;
     return job->Printer().printerState() == QPrinter::Error ? SP_ERROR : 1;
