@@ -5,6 +5,7 @@
 
 #include <QPageSize>
 #include <QString>
+#include <QStringList>
 
 #include "windows.h"
 
@@ -17,12 +18,13 @@ struct PageChoice {
     bool landscape = false;
 };
 
-// Whether a choice names a printer there is, with a file for the PDF printer.
-bool IsComplete(const PageChoice& choice);
+// Whether a choice names one of the printers, with a file for the PDF
+// printer.
+bool IsComplete(const PageChoice& choice, const QStringList& printers);
 
 // Shows the dialog over the owner's window and lets the user change the
 // choice; false when cancelled. PSD_DISABLE... flags grey out their parts.
-bool AskUser(HWND owner, PageChoice& choice, DWORD flags);
+bool AskUser(HWND owner, PageChoice& choice, DWORD flags, const QStringList& printers);
 
 }  // namespace tarnwick::print
 

@@ -52,10 +52,10 @@ void ReadDevMode(HGLOBAL handle, PageChoice& choice) {
 }
 
 // The printer and settings the caller passed in, else the default printer's.
-PageChoice StartingChoice(const PAGESETUPDLGA& setup) {
+PageChoice StartingChoice(const PAGESETUPDLGA& setup, const QStringList& printers) {
     PageChoice choice;
     if (setup.hDevNames != nullptr) ReadDevNames(setup.hDevNames, choice);
-    if (!PrinterNames().contains(choice.device)) choice.device = DefaultPrinterName();
+    if (!printers.contains(choice.device)) choice.device = DefaultPrinterName();
     choice.paper = DefaultPaperOf(choice.device);
     if (setup.hDevMode != nullptr) ReadDevMode(setup.hDevMode, choice);
     return choice;
@@ -171,12 +171,14 @@ BOOL PageSetupDlgA(LPPAGESETUPDLGA setup) {
     lastError = 0;
     if (DWORD error = CheckRequest(setup)) return Fail(error);
     if (!tarnwick::platform::EnsureQtApplication()) return Fail(CDERR_INITIALIZATION);
-    PageChoice choice = StartingChoice(*setup);
+    // The system is asked for its printers once per call.
+    const QStringList printers = PrinterNames();
+    PageChoice choice = StartingChoice(*setup, printers);
     if (!(setup->Flags & PSD_RETURNDEFAULT)) {
         const int answer = AskHook(*setup, choice);
         if (answer != 0 && answer != IDOK) return FALSE;
-        if (answer == 0 && !AskUser(setup->hwndOwner, choice, setup->Flags)) return FALSE;
-        if (!IsComplete(choice)) return Fail(CDERR_DIALOGFAILURE);
+        if (answer == 0 && !AskUser(setup->hwndOwner, choice, setup->Flags, printers)) return FALSE;
+        if (!IsComplete(choice, printers)) return Fail(CDERR_DIALOGFAILURE);
     }
     return Deliver(*setup, choice);
 }

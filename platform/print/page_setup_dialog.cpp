@@ -24,11 +24,12 @@ const QPageSize::PageSizeId kPapers[] = {QPageSize::Letter, QPageSize::Legal, QP
 
 class PageSetupDialog : public QDialog {
 public:
-    PageSetupDialog(QWidget* owner, const PageChoice& choice, DWORD flags) : QDialog(owner) {
+    PageSetupDialog(QWidget* owner, const PageChoice& choice, DWORD flags, const QStringList& printers)
+        : QDialog(owner), printers_(printers) {
         setWindowTitle(QStringLiteral("Page Setup"));
         auto* form = new QFormLayout(this);
         printer_ = new QComboBox(this);
-        printer_->addItems(PrinterNames());
+        printer_->addItems(printers_);
         printer_->setCurrentText(choice.device);
         printer_->setEnabled(!(flags & PSD_DISABLEPRINTER));
         form->addRow(QStringLiteral("&Printer:"), printer_);
@@ -107,13 +108,14 @@ private:
 
     // The PDF printer needs a file to write.
     void TryAccept() {
-        if (IsComplete(Choice())) {
+        if (IsComplete(Choice(), printers_)) {
             accept();
             return;
         }
         file_->setFocus();
     }
 
+    QStringList printers_;
     QComboBox* printer_ = nullptr;
     QLineEdit* file_ = nullptr;
     QPushButton* browse_ = nullptr;
@@ -123,15 +125,15 @@ private:
 
 }  // namespace
 
-bool IsComplete(const PageChoice& choice) {
-    if (!PrinterNames().contains(choice.device)) return false;
+bool IsComplete(const PageChoice& choice, const QStringList& printers) {
+    if (!printers.contains(choice.device)) return false;
     return !IsPdfPrinter(choice.device) || !choice.output.isEmpty();
 }
 
-bool AskUser(HWND owner, PageChoice& choice, DWORD flags) {
+bool AskUser(HWND owner, PageChoice& choice, DWORD flags, const QStringList& printers) {
     user::Window* ownerWindow = user::WindowOf(owner);
     QWidget* parent = (ownerWindow && ownerWindow->widget) ? ownerWindow->widget->window() : nullptr;
-    PageSetupDialog dialog(parent, choice, flags);
+    PageSetupDialog dialog(parent, choice, flags, printers);
     user::ModalScope modal;
     if (dialog.exec() != QDialog::Accepted) return false;
     choice = dialog.Choice();
