@@ -3,8 +3,10 @@
 #define TARNWICK_DRAWTOOLS_TOOL_ICONS_H
 
 #include "windows.h"
+#include "ztoolfactory.h"
 
-inline constexpr int kToolCount = 5;
+// One icon per tool the factory makes.
+inline constexpr int kToolCount = kFactoryToolCount;
 
 // Draws the icon of the tool at list position `index` (0..4) inside `item`
 // on `dc`; any other index draws nothing. The DC is left as it was found

@@ -7,6 +7,10 @@
 #include "windows.h"
 #include "zlinklist.h"
 
+// CreateTools appends this many tools: line, rectangle, ellipse, text and
+// polygon, in that order.
+inline constexpr int kFactoryToolCount = 5;
+
 class ZToolFactory : public ComponentInterface {
 public:
     virtual void CreateTools(ZLinklistCOM* list) = 0;                      // slot 2

@@ -76,11 +76,6 @@ const Command kCommands[] = {
     {ID_SCROLL_DOWN, kAnyNotification, ScrollDown},      // End
     {ID_SCROLL_UP, kAnyNotification, ScrollUp},          // Home
     {ID_NO_TOOL, kAnyNotification, DropTool},            // Esc
-    {ID_LINE_TOOL, kAnyNotification, [](HWND w) { ChooseToolEntry(w, 1); }},       // Ctrl+1
-    {ID_RECTANGLE_TOOL, kAnyNotification, [](HWND w) { ChooseToolEntry(w, 2); }},  // Ctrl+2
-    {ID_ELLIPSE_TOOL, kAnyNotification, [](HWND w) { ChooseToolEntry(w, 3); }},    // Ctrl+3
-    {ID_TEXT_TOOL, kAnyNotification, [](HWND w) { ChooseToolEntry(w, 4); }},  // Ctrl+4, no text asked
-    {ID_POLYGON_TOOL, kAnyNotification, [](HWND w) { ChooseToolEntry(w, 5); }},    // Ctrl+5
     {ID_ENTER_TEXT, kAnyNotification, TakeTextTool},     // T
     {ID_HELP, kAnyNotification, ShowHelp},               // "&Help" and F1
     {ID_DELETE_TEMPORARY, kAnyNotification, DeleteTemporaryLines},  // Delete
@@ -89,6 +84,7 @@ const Command kCommands[] = {
 }  // namespace
 
 void RunCommand(HWND mainWindow, WORD id, WORD notification) {
+    if (RunToolCommand(mainWindow, id)) return;  // Ctrl+1 to Ctrl+5
     for (const Command& command : kCommands) {
         if (command.id != id) continue;
         if (command.notification == kAnyNotification || command.notification == notification) {

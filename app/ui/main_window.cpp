@@ -22,24 +22,10 @@ void HookCanvas(HWND canvas) {
     SetWindowLongPtrA(canvas, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(&CanvasProc));
 }
 
-// The owner-drawn boxes keep no text: each item holds only its index, and
-// drawing uses the index alone.
-struct PictureBox {
-    int id;
-    int count;
-};
-
-const PictureBox kPictureBoxes[] = {
-    {IDC_LINE_WIDTH, EntryCount(kLineWidths)},
-    {IDC_LINE_COLOUR, kLineColourCount},
-    {IDC_FILL_COLOUR, kFillEntryCount},
-    {IDC_LINE_STYLE, EntryCount(kPenStyles)},
-    {IDC_TOOL, kToolEntryCount},
-};
-
 void FillBoxes(HWND dialog) {
-    for (const PictureBox& box : kPictureBoxes) {
-        for (int index = 0; index < box.count; ++index) {
+    // The owner-drawn boxes keep no text: each item holds only its index.
+    for (const ToolbarBox& box : kToolbarBoxes) {
+        for (int index = 0; index < box.entries; ++index) {
             SendDlgItemMessageA(dialog, box.id, CB_ADDSTRING, 0, index);
         }
     }

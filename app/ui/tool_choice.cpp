@@ -1,20 +1,51 @@
 #include "tool_choice.h"
 
 #include <cstring>
+#include <iterator>
 
 #include "application.h"
 #include "canvas.h"
 #include "dialog_commands.h"
 #include "resource_ids.h"
+#include "toolbar_values.h"
 
 namespace {
 
+// The keys that choose a tool, each with its Tool box entry, in the order
+// of the tool list.
+struct ToolEntry {
+    WORD command;
+    int entry;
+};
+
+constexpr ToolEntry kToolEntries[] = {
+    {ID_LINE_TOOL, 1},       // Ctrl+1
+    {ID_RECTANGLE_TOOL, 2},  // Ctrl+2
+    {ID_ELLIPSE_TOOL, 3},    // Ctrl+3
+    {ID_TEXT_TOOL, 4},       // Ctrl+4: the text tool without asking for text
+    {ID_POLYGON_TOOL, 5},    // Ctrl+5
+};
+static_assert(std::size(kToolEntries) == kFactoryToolCount, "one key per tool the factory makes");
+static_assert(std::size(kToolEntries) + 1 == kToolEntryCount, "the Tool box has the tools after its blank entry");
+
+constexpr int EntryOfCommand(WORD command) {
+    for (const ToolEntry& tool : kToolEntries) {
+        if (tool.command == command) return tool.entry;
+    }
+    return 0;
+}
+
 constexpr int kNoToolEntry = 0;
-constexpr int kTextToolEntry = 4;
+constexpr int kTextToolEntry = EntryOfCommand(ID_TEXT_TOOL);
 constexpr const char kTextToolName[] = "Text Tool";
 
 void SetToolEntry(HWND mainWindow, int entry) {
     SendDlgItemMessageA(mainWindow, IDC_TOOL, CB_SETCURSEL, static_cast<WPARAM>(entry), 0);
+}
+
+void ChooseToolEntry(HWND mainWindow, int entry) {
+    SetToolEntry(mainWindow, entry);
+    ApplyToolChoice(mainWindow);
 }
 
 bool IsTextTool(DrawTool* tool) {
@@ -50,9 +81,11 @@ void ApplyToolChoice(HWND mainWindow) {
     InvalidateCanvas();
 }
 
-void ChooseToolEntry(HWND mainWindow, int entry) {
-    SetToolEntry(mainWindow, entry);
-    ApplyToolChoice(mainWindow);
+bool RunToolCommand(HWND mainWindow, WORD id) {
+    const int entry = EntryOfCommand(id);
+    if (entry == 0) return false;
+    ChooseToolEntry(mainWindow, entry);
+    return true;
 }
 
 // The canvas is drawn again even with no tool current.

@@ -10,9 +10,10 @@
 // current keeps any shape under way and goes on with it when chosen again.
 void ApplyToolChoice(HWND mainWindow);
 
-// Puts the Tool box on an entry and follows it, as the user picking that
-// entry would (setting the box's selection sends no notification).
-void ChooseToolEntry(HWND mainWindow, int entry);
+// The tool command with this id, as its key sends it: the Tool box goes to
+// the tool's entry and the tool becomes current. False when no tool
+// command has the id.
+bool RunToolCommand(HWND mainWindow, WORD id);
 
 // No tool: the current one forgets its shape under way, and the canvas is
 // drawn again without it.

@@ -33,88 +33,74 @@ void Patch(HDC dc, const RECT& r, HBRUSH brush) {
     Rectangle(dc, r.left + 1, r.top + 1, r.right - 1, r.bottom - 1);
 }
 
-// Each painter returns the pen or brush it made (or null), for deletion once
-// the DC has let go of it.
-HGDIOBJ DrawWidthItem(HDC dc, const RECT& r, int index) {
+HGDIOBJ DrawWidthItem(const DRAWITEMSTRUCT& item, int index) {
     HPEN pen = CreatePen(PS_SOLID, kLineWidths[index], 0x000000);
-    LineAcross(dc, r, pen);
+    LineAcross(item.hDC, item.rcItem, pen);
     return pen;
 }
 
-HGDIOBJ DrawColourItem(HDC dc, const RECT& r, int index) {
+HGDIOBJ DrawColourItem(const DRAWITEMSTRUCT& item, int index) {
     HBRUSH brush = CreateSolidBrush(kColours[index]);
-    SelectObject(dc, GetStockObject(NULL_PEN));
-    Patch(dc, r, brush);
+    SelectObject(item.hDC, GetStockObject(NULL_PEN));
+    Patch(item.hDC, item.rcItem, brush);
     return brush;
 }
 
-HGDIOBJ DrawStyleItem(HDC dc, const RECT& r, int index) {
+HGDIOBJ DrawStyleItem(const DRAWITEMSTRUCT& item, int index) {
     HPEN pen = CreatePen(kPenStyles[index], 0, 0x000000);
     // The gaps of a broken line keep the item's own background.
-    SetBkMode(dc, TRANSPARENT);
-    LineAcross(dc, r, pen);
+    SetBkMode(item.hDC, TRANSPARENT);
+    LineAcross(item.hDC, item.rcItem, pen);
     return pen;
 }
 
-HGDIOBJ DrawFillItem(HDC dc, const RECT& r, int index) {
+HGDIOBJ DrawFillItem(const DRAWITEMSTRUCT& item, int index) {
     if (index == 0) {
-        SelectObject(dc, GetStockObject(NULL_BRUSH));
-        RECT box = r;
-        DrawTextA(dc, "NONE", 4, &box, DT_CENTER | DT_VCENTER);
+        SelectObject(item.hDC, GetStockObject(NULL_BRUSH));
+        RECT box = item.rcItem;
+        DrawTextA(item.hDC, "NONE", 4, &box, DT_CENTER | DT_VCENTER);
         return nullptr;
     }
     // Unlike the line colours, the DC's own pen outlines the patch.
     HBRUSH brush = CreateSolidBrush(kColours[index - 1]);
-    Patch(dc, r, brush);
+    Patch(item.hDC, item.rcItem, brush);
     return brush;
 }
 
-// The tool factory saves and restores the DC itself.
-void DrawToolItem(const DRAWITEMSTRUCT& item, int index) {
+// Entry 0 is the blank "no tool" item; entry k is the icon of the tool at
+// position k - 1, which the factory draws, saving and restoring the DC
+// itself.
+HGDIOBJ DrawToolItem(const DRAWITEMSTRUCT& item, int index) {
     ZToolFactory* factory = TheApplication().toolFactory;
-    if (factory == nullptr) return;
+    if (index == 0 || factory == nullptr) return nullptr;
     DRAWITEMSTRUCT lent = item;
     factory->DrawToolIcon(index - 1, &lent);
+    return nullptr;
 }
 
-typedef HGDIOBJ (*ItemPainter)(HDC dc, const RECT& r, int index);
-
-// The boxes whose items are drawn by a painter; items beyond `count` (and
-// below 0) stay blank.
-struct PaintedBox {
-    int id;
-    int count;
-    ItemPainter paint;
+const ToolbarBox kBoxes[] = {
+    {IDC_LINE_WIDTH, EntryCount(kLineWidths), DrawWidthItem, false},
+    {IDC_LINE_COLOUR, kLineColourCount, DrawColourItem, false},
+    {IDC_FILL_COLOUR, kFillEntryCount, DrawFillItem, false},
+    {IDC_LINE_STYLE, EntryCount(kPenStyles), DrawStyleItem, false},
+    {IDC_TOOL, kToolEntryCount, DrawToolItem, true},
 };
-
-const PaintedBox kPaintedBoxes[] = {
-    {IDC_LINE_WIDTH, EntryCount(kLineWidths), DrawWidthItem},
-    {IDC_LINE_COLOUR, kLineColourCount, DrawColourItem},
-    {IDC_LINE_STYLE, EntryCount(kPenStyles), DrawStyleItem},
-    {IDC_FILL_COLOUR, kFillEntryCount, DrawFillItem},
-};
-
-// Entry 0 is the blank "no tool" item; entries up to 9 go to the factory,
-// which draws nothing for a position it has no tool for.
-constexpr int kToolIconEnd = 10;
 
 }  // namespace
 
+const std::span<const ToolbarBox> kToolbarBoxes = kBoxes;
+
+// Items beyond a box's entries (and below 0) stay blank.
 BOOL DrawToolbarItem(const DRAWITEMSTRUCT* item) {
     if (item == nullptr) return FALSE;
     const int index = ItemIndex(*item);
-    if (item->CtlID == IDC_TOOL) {
-        if (index >= 1 && index < kToolIconEnd) DrawToolItem(*item, index);
-        return TRUE;
-    }
-    for (const PaintedBox& box : kPaintedBoxes) {
+    for (const ToolbarBox& box : kBoxes) {
         if (static_cast<int>(item->CtlID) != box.id) continue;
-        if (index >= 0 && index < box.count) {
-            const int saved = SaveDC(item->hDC);
-            HGDIOBJ made = box.paint(item->hDC, item->rcItem, index);
-            RestoreDC(item->hDC, saved);
-            if (made != nullptr) DeleteObject(made);
-        }
+        if (index < 0 || index >= box.entries) return TRUE;
+        const int saved = box.savesDc ? 0 : SaveDC(item->hDC);
+        HGDIOBJ made = box.paint(*item, index);
+        if (!box.savesDc) RestoreDC(item->hDC, saved);
+        if (made != nullptr) DeleteObject(made);
         return TRUE;
     }
     return FALSE;

@@ -8,6 +8,7 @@
 #include <iterator>
 
 #include "windows.h"
+#include "ztoolfactory.h"
 
 // Pen widths in page units; there is no 5.
 inline constexpr int kLineWidths[] = {1, 2, 3, 4, 6};
@@ -40,7 +41,7 @@ inline constexpr int kPenStyles[] = {PS_SOLID, PS_DASH, PS_DOT, PS_DASHDOT, PS_D
 inline constexpr int kFontPoints[] = {8, 10, 12, 14, 16, 18, 20};
 
 // Entry 0 is "no tool"; entry k is the tool at position k - 1 of the list.
-inline constexpr int kToolEntryCount = 6;
+inline constexpr int kToolEntryCount = 1 + kFactoryToolCount;
 
 template <class Value, std::size_t N>
 constexpr int EntryCount(const Value (&)[N]) {
