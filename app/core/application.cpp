@@ -1,5 +1,5 @@
 #include "application.h"
-#include "store_caption.h"
+#include <climits>
 
 const ComponentSources kProgramComponents = {
     {"ZDrawSp.DLL", "ZDrawSp"},
@@ -42,8 +42,7 @@ void ReleaseField(Interface*& field) {
 
 Application& TheApplication() { return programRecord; }
 
-Application::Application(const ComponentSources& sources)
-    : sources_(sources), pages_(currentPage, InvalidateCanvas, ShowStoreStatus, this) {}
+Application::Application(const ComponentSources& sources) : sources_(sources) {}
 
 Application::~Application() { Shutdown(); }
 
@@ -84,6 +83,7 @@ void Application::Shutdown() {
     ReleaseField(surface);
     ReleaseField(store);
     pages_.Attach(nullptr, nullptr, nullptr);
+    SetScreen(nullptr);
     UnloadAll(0);
     currentPage = 1;
     canvasWindow = nullptr;
@@ -91,32 +91,48 @@ void Application::Shutdown() {
     originY = 0;
 }
 
-void Application::InvalidateCanvas(void* application) {
-    InvalidateRect(static_cast<Application*>(application)->canvasWindow, nullptr, TRUE);
-}
-
-void Application::ShowStoreStatus(void* application) {
-    const auto* record = static_cast<Application*>(application);
-    HWND mainWindow = GetParent(record->canvasWindow);
-    if (mainWindow == nullptr) return;
-    char caption[128];
-    FormatStoreCaption(caption, sizeof(caption), record->pages_.KeptCount(), record->pages_.FileDamaged(),
-                       record->pages_.DeleteFailed());
-    SetWindowTextA(mainWindow, caption);
+void Application::SetScreen(ScreenListener* screen) {
+    screen_ = screen;
+    pages_.SetScreen(screen);
 }
 
 int Application::OpenDatabase() {
     pages_.Attach(store, surface, pageObjects);
-    return pages_.Open(kDatabaseFile);
+    return pages_.Open(kDatabaseFile) ? 1 : 0;
 }
 
-void Application::SaveObject(DrawObject* object) { pages_.Save(object); }
+void Application::SaveObject(DrawObject* object) { pages_.Save(object, currentPage); }
 void Application::LoadPage(int pageNumber) { pages_.Load(pageNumber); }
-void Application::DeletePage(int pageNumber) { pages_.DeletePage(pageNumber); }
-void Application::DeleteTemporaryObjects(int pageNumber) { pages_.DeleteTemporaryObjects(pageNumber); }
-int Application::NextPage() { return pages_.NextPage(); }
-int Application::PreviousPage() { return pages_.PreviousPage(); }
-int Application::GoToPage(int pageNumber) { return pages_.GoToPage(pageNumber); }
+void Application::DeletePage(int pageNumber) { pages_.DeletePage(pageNumber, currentPage); }
+void Application::DeleteTemporaryObjects(int pageNumber) {
+    pages_.DeleteKind(pageNumber, kKindTemporaryLine, currentPage);
+}
+
+void Application::AddFinishedFigure(DrawObject* figure) {
+    if (pageObjects == nullptr || figure == nullptr) return;
+    // The list takes its own reference; the tool drops its creation
+    // reference once the callback returns.
+    pageObjects->AddTail(figure);
+    SaveObject(figure);
+    if (screen_ != nullptr) screen_->FigureAdded(figure);
+}
+
+int Application::NextPage() {
+    // The largest page number is the last page: there is no next one.
+    if (currentPage == INT_MAX) return 0;
+    return GoToPage(currentPage + 1);
+}
+
+int Application::PreviousPage() {
+    if (currentPage < 2) return 0;
+    return GoToPage(currentPage - 1);
+}
+
+int Application::GoToPage(int pageNumber) {
+    pages_.Load(pageNumber);
+    currentPage = pageNumber;
+    return 1;
+}
 
 // The store's row callback under the record's name: the context is the
 // record, whose page store takes the row.

@@ -7,6 +7,7 @@
 #include "component_loader.h"
 #include "draw_object.h"
 #include "page_store.h"
+#include "screen_listener.h"
 #include "text_string.h"
 #include "draw_tool.h"
 #include "windows.h"
@@ -54,7 +55,9 @@ public:
     // calls it; calling it again does nothing.
     void Shutdown();
 
-    // The page store (page_store.h), under the record's own names.
+    // The page store (page_store.h), under the record's own names. The
+    // figures of the current page are stored under it; deleting the page on
+    // screen also empties the screen.
     int OpenDatabase();
     PageStore::OpenFault DatabaseFault() const { return pages_.LastOpenFault(); }
     int KeptFigures() const { return pages_.KeptCount(); }
@@ -64,12 +67,18 @@ public:
     void DeleteTemporaryObjects(int pageNumber);
     static int RowToObject(void* context, int columnCount, char** columnTexts, char** columnNames);
 
-    // Page navigation. Each returns 1 when it showed another page, so the
-    // main window then puts currentPage into its page-number box, and 0 when
-    // nothing changed.
+    // Page navigation, the one place the current page changes. Each returns
+    // 1 when it showed another page, so the main window then puts
+    // currentPage into its page-number box, and 0 when nothing changed.
     int NextPage();
     int PreviousPage();
     int GoToPage(int pageNumber);
+
+    // Where the record tells the screen what to draw again; null for none.
+    void SetScreen(ScreenListener* screen);
+    // The host callback's part: a finished figure joins the page on screen
+    // and the file.
+    void AddFinishedFigure(DrawObject* figure);
 
     // The window side of the record, defined with the windows (app/ui).
     // Makes the tool at a position of the tool list current (the last tool
@@ -95,13 +104,10 @@ public:
 
 private:
     void AttachTools();
-    // Repaints the whole canvas; nothing happens while there is no window.
-    static void InvalidateCanvas(void* application);
-    // Puts what the store could not do into the main window's caption.
-    static void ShowStoreStatus(void* application);
 
     ComponentSources sources_;
     PageStore pages_;
+    ScreenListener* screen_ = nullptr;
 };
 
 // The program's record.
@@ -114,7 +120,7 @@ extern TextString enteredText;
 extern int gotoPageNumber;
 
 // The host callback every tool gets: keeps a finished figure on the current
-// page, stores it and repaints.
+// page, stores it and has it drawn.
 int ObjectFinished(DrawObject* object);
 
 #endif

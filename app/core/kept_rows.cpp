@@ -1,44 +1,23 @@
 #include "kept_rows.h"
 
-#include <cstdlib>
+#include <algorithm>
 #include <new>
 
-bool KeptRows::Add(int pageNumber, char* objData, int kind) {
-    auto* row = new (std::nothrow) KeptRow{nullptr, pageNumber, kind, objData};
-    if (row == nullptr) return false;
-    (tail_ != nullptr ? tail_->next : head_) = row;
-    tail_ = row;
-    ++count_;
-    return true;
-}
-
-void KeptRows::DropFirst() {
-    KeptRow* row = head_;
-    if (row == nullptr) return;
-    head_ = row->next;
-    if (head_ == nullptr) tail_ = nullptr;
-    std::free(row->objData);
-    delete row;
-    --count_;
-}
-
-void KeptRows::DropPage(int pageNumber, int kind) {
-    KeptRow** link = &head_;
-    tail_ = nullptr;
-    while (*link != nullptr) {
-        KeptRow* row = *link;
-        if (row->pageNumber == pageNumber && (kind == 0 || row->kind == kind)) {
-            *link = row->next;
-            std::free(row->objData);
-            delete row;
-            --count_;
-        } else {
-            tail_ = row;
-            link = &row->next;
-        }
+bool KeptRows::Add(KeptRow&& row) {
+    try {
+        rows_.push_back(std::move(row));
+        return true;
+    } catch (const std::bad_alloc&) {
+        return false;
     }
 }
 
-void KeptRows::Clear() {
-    while (head_ != nullptr) DropFirst();
+void KeptRows::DropFirst(std::size_t count) {
+    rows_.erase(rows_.begin(), rows_.begin() + static_cast<std::ptrdiff_t>(std::min(count, rows_.size())));
+}
+
+void KeptRows::DropPage(int pageNumber, int kind) {
+    std::erase_if(rows_, [&](const KeptRow& row) {
+        return row.pageNumber == pageNumber && (kind == kAnyKind || row.kind == kind);
+    });
 }

@@ -3,12 +3,6 @@
 #include "application.h"
 
 int ObjectFinished(DrawObject* object) {
-    Application& application = TheApplication();
-    if (application.pageObjects != nullptr && object != nullptr) {
-        // The list takes its own reference; the tool drops its creation
-        // reference once this returns.
-        application.pageObjects->AddTail(object);
-        application.SaveObject(object);
-    }
-    return InvalidateRect(application.canvasWindow, nullptr, TRUE);
+    TheApplication().AddFinishedFigure(object);
+    return 1;
 }

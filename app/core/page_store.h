@@ -2,10 +2,11 @@
 // moment it is finished, and a page is rebuilt from the database whenever it
 // is shown, so the database is the only truth. A page is only a number.
 //
-// The store works on components and a page number that the Application
-// record owns (it borrows them), and tells the screen to repaint, and to
-// show what could not be stored, through callbacks, so page logic never
-// reaches into window state.
+// The store works on components the Application record owns (it borrows
+// them) and is told which page each operation is for and which page is on
+// screen; it never changes the page on screen. It tells the screen what to
+// draw again, and the caption what could not be done, through the screen
+// listener.
 //
 // A figure that could not be stored (disk full, the file gone read-only, a
 // lock held elsewhere, damage) never looks stored: its row is kept in
@@ -18,31 +19,28 @@
 
 #include "draw_object.h"
 #include "kept_rows.h"
+#include "screen_listener.h"
 #include "zdrawsp.h"
 #include "zisqllite.h"
 #include "zlinklist.h"
 
 class PageStore {
 public:
-    // Asks for the page on screen to be drawn again; and tells that the
-    // count of kept figures, or a fault of the file, changed.
-    typedef void (*InvalidateCallback)(void* context);
-    typedef void (*StatusCallback)(void* context);
-
     // Why the database could not be opened.
     enum class OpenFault { None, NoStore, Damaged, NotWritable, NotOurs };
 
-    PageStore(int& currentPage, InvalidateCallback invalidate, StatusCallback status, void* context);
-
     // The components the store works with, borrowed; null detaches.
     void Attach(ZISqllite* store, ZDrawSp* surface, ZLinklistCOM* pageObjects);
+    // Where the store tells what changed on screen; null for no screen.
+    void SetScreen(ScreenListener* screen) { screen_ = screen; }
 
-    // Opens the database file and makes sure its tables exist; 1 when ready.
-    // A file whose tables are not the program's is closed again untouched.
-    int Open(const char* fileName);
+    // Opens the database file and makes sure its tables exist; true when
+    // ready. A file whose tables are not the program's is closed again
+    // untouched.
+    bool Open(const char* fileName);
     OpenFault LastOpenFault() const { return openFault_; }
-    // Stores one figure under the current page, after the kept ones.
-    void Save(DrawObject* object);
+    // Stores one figure on a page, after the kept ones.
+    void Save(DrawObject* object, int pageNumber);
     // Writes the kept rows in order, stopping at the first that fails;
     // true when none remain.
     bool WriteKept();
@@ -52,25 +50,20 @@ public:
     int KeptCount() const { return kept_.Count(); }
     bool FileDamaged() const { return damaged_; }
     bool DeleteFailed() const { return deleteFailed_; }
-    // Makes the page objects hold exactly the figures of a page. The current
-    // page number does not change.
+    // Makes the page objects hold exactly the figures of a page.
     void Load(int pageNumber);
-    void DeletePage(int pageNumber);
-    void DeleteTemporaryObjects(int pageNumber);
+    // Removes a page's figures (and its page row), or its figures of one
+    // kind; the page on screen shows the result.
+    void DeletePage(int pageNumber, int shownPage);
+    void DeleteKind(int pageNumber, int kind, int shownPage);
     // One result row of the page query (context: the PageStore) into a
     // figure at the end of the page objects. 1 stops the query.
     static int RowToObject(void* context, int columnCount, char** columnTexts, char** columnNames);
 
-    // Moving between pages. Each returns 1 when it showed another page, so
-    // the main window then puts the current page into its page-number box,
-    // and 0 when nothing changed.
-    int NextPage();
-    int PreviousPage();
-    int GoToPage(int pageNumber);
-
 private:
-    void Invalidate() { invalidate_(context_); }
-    void ShowStatus() { status_(context_); }
+    void PageChanged();
+    // Puts what the store could not do into the caption.
+    void ShowStatus();
     bool HasProgramTables();
     void MakePageIndex();
     // Takes the rows a former run could not store, and stores them first.
@@ -83,14 +76,11 @@ private:
     void AppendFigure(char* objData);
     void AppendKeptFigures(int pageNumber);
     // After a DELETE: the screen shows what is really stored.
-    void DeleteDone(int pageNumber, bool deleted, int kind);
+    void DeleteDone(int pageNumber, int kind, int shownPage, bool deleted);
 
-    int& currentPage_;
-    InvalidateCallback invalidate_;
-    StatusCallback status_;
-    void* context_;
+    ScreenListener* screen_ = nullptr;
     KeptRows kept_;
-    char unsavedFile_[4096] = "";  // beside the database; empty until it is open
+    OwnedText unsavedFile_;  // beside the database; null until it is open
     OpenFault openFault_ = OpenFault::None;
     bool damaged_ = false;
     bool deleteFailed_ = false;

@@ -9,6 +9,7 @@
 #include <strings.h>
 
 #include "page_store.h"
+#include "owned_text.h"
 #include "sql_text.h"
 #include "unsaved_file.h"
 
@@ -70,33 +71,35 @@ bool PageStore::HasProgramTables() {
     return pages.tables == 0 || (pages.columnCount >= 1 && strcasecmp(pages.columns[0], "pageNumber") == 0);
 }
 
-int PageStore::Open(const char* fileName) {
+bool PageStore::Open(const char* fileName) {
     openFault_ = OpenFault::None;
     damaged_ = false;
     deleteFailed_ = false;
     kept_.Clear();
-    unsavedFile_[0] = '\0';
+    unsavedFile_.reset();
     if (store_ == nullptr) {
         openFault_ = OpenFault::NoStore;
-        return 0;
+        return false;
     }
     if (store_->Open(fileName) == 0) {
         // Any other cause than damage leaves a file figures cannot be written to.
         openFault_ = StoreReportsDamage() ? OpenFault::Damaged : OpenFault::NotWritable;
-        return 0;
+        return false;
     }
     if (!HasProgramTables()) {
         store_->Close();
         openFault_ = OpenFault::NotOurs;
-        return 0;
+        return false;
     }
     // On every run but the first the tables exist and these fail harmlessly.
     store_->Execute(kCreateObjectsTable, nullptr, nullptr);
     store_->Execute(kCreatePagesTable, nullptr, nullptr);
     MakePageIndex();
-    std::snprintf(unsavedFile_, sizeof(unsavedFile_), "%s%s", fileName, kUnsavedSuffix);
+    StatementText unsaved;
+    unsaved.Append(fileName).Append(kUnsavedSuffix);
+    unsavedFile_ = unsaved.Take();
     TakeUnsavedFile();
-    return 1;
+    return true;
 }
 
 // A page index of one column (an older file) is rebuilt to hold whole rows;
@@ -112,17 +115,17 @@ void PageStore::MakePageIndex() {
 }
 
 void PageStore::TakeUnsavedFile() {
-    if (!ReadUnsavedFile(unsavedFile_, kept_)) return;
+    if (!unsavedFile_ || !ReadUnsavedFile(unsavedFile_.get(), kept_)) return;
     // Rewritten with what is left, or gone once every row is stored.
     if (WriteKept()) {
-        std::remove(unsavedFile_);
+        std::remove(unsavedFile_.get());
     } else {
-        WriteUnsavedFile(unsavedFile_, kept_);
+        WriteUnsavedFile(unsavedFile_.get(), kept_);
     }
 }
 
 void PageStore::Close() {
-    if (!WriteKept() && unsavedFile_[0] != '\0') WriteUnsavedFile(unsavedFile_, kept_);
+    if (!WriteKept() && unsavedFile_) WriteUnsavedFile(unsavedFile_.get(), kept_);
     kept_.Clear();
-    unsavedFile_[0] = '\0';
+    unsavedFile_.reset();
 }

@@ -1,42 +1,63 @@
 #include "sql_text.h"
 
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 
-namespace {
-
-constexpr char kInsertHead[] = "INSERT INTO Objects VALUES (";
-
-// Longest "%d" of a 32-bit int: "-2147483648".
-constexpr std::size_t kIntDigits = 11;
-
-std::size_t QuotedLength(const char* text) {
-    std::size_t length = 0;
-    for (const char* at = text; *at != '\0'; ++at) length += *at == '\'' ? 2 : 1;
-    return length;
+bool StatementText::Reserve(std::size_t more) {
+    if (failed_) return false;
+    if (length_ + more + 1 <= capacity_) return true;
+    std::size_t capacity = capacity_ < 256 ? 256 : capacity_;
+    while (capacity < length_ + more + 1) capacity *= 2;
+    char* grown = static_cast<char*>(std::realloc(text_.get(), capacity));
+    if (grown == nullptr) {
+        failed_ = true;
+        return false;
+    }
+    (void)text_.release();
+    text_.reset(grown);
+    capacity_ = capacity;
+    return true;
 }
 
-char* AppendQuoted(char* at, const char* text) {
+StatementText& StatementText::Append(const char* text) {
+    const std::size_t length = std::strlen(text);
+    if (!Reserve(length)) return *this;
+    std::memcpy(text_.get() + length_, text, length + 1);
+    length_ += length;
+    return *this;
+}
+
+StatementText& StatementText::AppendNumber(long long value) {
+    char digits[24];
+    std::snprintf(digits, sizeof(digits), "%lld", value);
+    return Append(digits);
+}
+
+StatementText& StatementText::AppendQuoted(const char* text) {
+    if (text == nullptr) text = "";
+    std::size_t quoted = 2;
+    for (const char* at = text; *at != '\0'; ++at) quoted += *at == '\'' ? 2 : 1;
+    if (!Reserve(quoted)) return *this;
+    char* at = text_.get() + length_;
+    *at++ = '\'';
     for (const char* from = text; *from != '\0'; ++from) {
         *at++ = *from;
         if (*from == '\'') *at++ = '\'';
     }
-    return at;
+    *at++ = '\'';
+    *at = '\0';
+    length_ += quoted;
+    return *this;
 }
 
-}  // namespace
+OwnedText StatementText::Take() {
+    if (failed_ || !text_) return nullptr;
+    length_ = capacity_ = 0;
+    return std::move(text_);
+}
 
-char* BuildInsertStatement(int pageNumber, const char* objData, int kind) {
-    if (objData == nullptr) objData = "";
-    // head, page, ", '", text, "', ", kind, ")", NUL
-    std::size_t size = sizeof(kInsertHead) + kIntDigits + 3 + QuotedLength(objData) + 3 +
-                       kIntDigits + 2;
-    char* statement = static_cast<char*>(std::malloc(size));
-    if (statement == nullptr) return nullptr;
-    char* at = statement;
-    at += std::snprintf(at, size, "%s%d, '", kInsertHead, pageNumber);
-    at = AppendQuoted(at, objData);
-    std::snprintf(at, size - static_cast<std::size_t>(at - statement), "', %d)", kind);
-    return statement;
+OwnedText BuildInsertStatement(int pageNumber, const char* objData, int kind) {
+    StatementText sql;
+    sql.Append("INSERT INTO Objects VALUES (").AppendNumber(pageNumber).Append(", ").AppendQuoted(objData);
+    sql.Append(", ").AppendNumber(kind).Append(")");
+    return sql.Take();
 }

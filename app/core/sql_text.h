@@ -1,10 +1,12 @@
 // The statements the page store runs, and building them. Values are written
-// into the text (the store takes no parameters); every buffer is sized from
-// what goes into it, so no statement is ever cut short.
+// into the text (the store takes no parameters); texts are built in owned
+// buffers that grow as needed, so no statement is ever cut short.
 #ifndef TARNWICK_APP_SQL_TEXT_H
 #define TARNWICK_APP_SQL_TEXT_H
 
 #include <cstddef>
+
+#include "owned_text.h"
 
 inline constexpr const char kCreateObjectsTable[] =
     "CREATE TABLE Objects (pageNumber INTEGER, objData TEXT, objType INTEGER)";
@@ -44,10 +46,28 @@ inline constexpr const char kDeleteKindFormat[] =
 // Room for any of the page statements above with any int values.
 inline constexpr std::size_t kPageStatementSize = 128;
 
-// "INSERT INTO Objects VALUES (page, 'objData', kind)" with every single
-// quote of objData doubled, so the literal holds the text byte for byte.
-// The result is allocated with malloc (the caller frees it); null when
-// memory runs out.
-char* BuildInsertStatement(int pageNumber, const char* objData, int kind);
+// A statement built piece by piece in a buffer that grows; once an append
+// fails for want of memory every later one fails too, and Take gives null.
+class StatementText {
+public:
+    StatementText& Append(const char* text);
+    StatementText& AppendNumber(long long value);
+    // Between single quotes, every quote inside doubled, so the literal
+    // holds the text byte for byte.
+    StatementText& AppendQuoted(const char* text);
+    OwnedText Take();
+
+private:
+    bool Reserve(std::size_t more);
+
+    OwnedText text_;
+    std::size_t length_ = 0;
+    std::size_t capacity_ = 0;
+    bool failed_ = false;
+};
+
+// "INSERT INTO Objects VALUES (page, 'objData', kind)"; null when memory
+// runs out.
+OwnedText BuildInsertStatement(int pageNumber, const char* objData, int kind);
 
 #endif

@@ -5,6 +5,7 @@
 
 #include "application.h"
 #include "canvas.h"
+#include "canvas_screen.h"
 #include "commands.h"
 #include "resource_ids.h"
 #include "toolbar_drawing.h"
@@ -47,6 +48,7 @@ void InitMainWindow(HWND dialog) {
     Application& application = TheApplication();
     application.canvasWindow = GetDlgItem(dialog, IDC_CANVAS);
     HookCanvas(application.canvasWindow);
+    application.SetScreen(&CanvasScreen());
     FillBoxes(dialog);
     SelectFirstEntries(dialog);
     application.GoToPage(1);

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
-#include <cstdlib>
 #include <string>
 
 #include "sql_text.h"
@@ -42,14 +41,11 @@ TEST(SqlTextTest, InsertStatementQuotesAndSizesExactly) {
         {"", "empty"},
     };
     for (const auto& c : cases) {
-        char* statement = BuildInsertStatement(-2147483647 - 1, c.objData.c_str(), -2147483647 - 1);
+        OwnedText statement = BuildInsertStatement(-2147483647 - 1, c.objData.c_str(), -2147483647 - 1);
         ASSERT_NE(statement, nullptr);
-        EXPECT_EQ(RoundTrip(statement), c.objData) << c.why;
-        std::free(statement);
+        EXPECT_EQ(RoundTrip(statement.get()), c.objData) << c.why;
     }
-    char* statement = BuildInsertStatement(3, "a'b", 7);
-    EXPECT_STREQ(statement, "INSERT INTO Objects VALUES (3, 'a''b', 7)");
-    std::free(statement);
+    EXPECT_STREQ(BuildInsertStatement(3, "a'b", 7).get(), "INSERT INTO Objects VALUES (3, 'a''b', 7)");
 }
 
 }  // namespace

@@ -1,0 +1,24 @@
+#include "canvas_screen.h"
+
+#include "application.h"
+#include "canvas.h"
+
+namespace {
+
+class CanvasListener final : public ScreenListener {
+public:
+    void PageChanged() override { InvalidateCanvas(); }
+    void FigureAdded(DrawObject*) override { InvalidateCanvas(); }
+    // The canvas's parent is the main window; without a canvas there is no
+    // caption to change.
+    void CaptionChanged(const char* caption) override {
+        HWND mainWindow = GetParent(TheApplication().canvasWindow);
+        if (mainWindow != nullptr) SetWindowTextA(mainWindow, caption);
+    }
+};
+
+CanvasListener canvasListener;
+
+}  // namespace
+
+ScreenListener& CanvasScreen() { return canvasListener; }
