@@ -21,6 +21,7 @@ typedef int (*SqlRowCallback)(void* context, int columnCount, char** columnTexts
 // that would change it fails at once.
 #define ZISQL_DAMAGED "damaged: "
 #define ZISQL_NOT_WRITABLE "not writable: "
+#define ZISQL_DISK_FULL "disk full: "
 
 class ZISqllite : public ComponentInterface {
 public:

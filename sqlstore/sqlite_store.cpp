@@ -34,6 +34,7 @@ const char* FileFaultOf(int code, bool& damage) {
         case SQLITE_READONLY:
         case SQLITE_CANTOPEN:
         case SQLITE_PERM: return ZISQL_NOT_WRITABLE;
+        case SQLITE_FULL: return ZISQL_DISK_FULL;
         default: return "";
     }
 }

@@ -121,22 +121,31 @@ bool SqliteStore::ChooseJournal(bool fresh) {
 
 // A write that is rolled back: it needs the file's write lock and its
 // journal, so it fails when the file, its journal or its folder cannot be
-// written, and it leaves every byte of the file as it was.
+// written, and it leaves every byte of the file as it was. Another program
+// holding the write lock past the busy timeout proves nothing against the
+// file: it is writable, and what is drawn meanwhile waits for the lock.
 bool SqliteStore::ProveWritable() {
     char version[32], value[32];
     if (!QueryText("PRAGMA user_version", version, sizeof(version))) return false;
     char rewrite[96];
     std::snprintf(rewrite, sizeof(rewrite), "BEGIN IMMEDIATE; PRAGMA user_version=%d", std::atoi(version));
     const bool written = QueryText(rewrite, value, sizeof(value));
+    const int code = sqlite3_extended_errcode(database_) & 0xFF;
     sqlite3_exec(database_, "ROLLBACK", nullptr, nullptr, nullptr);
+    if (written) return true;
+    if (code == SQLITE_BUSY || code == SQLITE_LOCKED) {
+        ClearError();
+        return true;
+    }
     const std::size_t prefix = std::strlen(ZISQL_NOT_WRITABLE);
-    if (!written && std::strncmp(lastError_, ZISQL_NOT_WRITABLE, prefix) != 0) {
-        // Whatever the write met, the file cannot be written here.
+    if (std::strncmp(lastError_, ZISQL_NOT_WRITABLE, prefix) != 0 &&
+        std::strncmp(lastError_, ZISQL_DISK_FULL, std::strlen(ZISQL_DISK_FULL)) != 0) {
+        // Whatever else the write met, the file cannot be written here.
         std::memmove(lastError_ + prefix, lastError_, sizeof(lastError_) - prefix - 1);
         std::memcpy(lastError_, ZISQL_NOT_WRITABLE, prefix);
         lastError_[sizeof(lastError_) - 1] = '\0';
     }
-    return written;
+    return false;
 }
 
 bool SqliteStore::PrepareConnection() {

@@ -89,6 +89,7 @@ void Application::Shutdown() {
     canvasWindow = nullptr;
     originX = 0;
     originY = 0;
+    finishedFigures_ = 0;
 }
 
 void Application::SetScreen(ScreenListener* screen) {
@@ -109,6 +110,7 @@ void Application::DeleteTemporaryObjects(int pageNumber) {
 }
 
 void Application::AddFinishedFigure(DrawObject* figure) {
+    ++finishedFigures_;
     if (pageObjects == nullptr || figure == nullptr) return;
     // The list takes its own reference; the tool drops its creation
     // reference once the callback returns.
@@ -129,8 +131,24 @@ int Application::PreviousPage() {
 }
 
 int Application::GoToPage(int pageNumber) {
-    pages_.Load(pageNumber);
+    pages_.Show(pageNumber);
     currentPage = pageNumber;
+    return 1;
+}
+
+int Application::Undo() {
+    int pageNumber = 0;
+    if (!pages_.NextUndoPage(pageNumber)) return 0;
+    if (pageNumber != currentPage) GoToPage(pageNumber);
+    pages_.Undo(currentPage);
+    return 1;
+}
+
+int Application::Redo() {
+    int pageNumber = 0;
+    if (!pages_.NextRedoPage(pageNumber)) return 0;
+    if (pageNumber != currentPage) GoToPage(pageNumber);
+    pages_.Redo(currentPage);
     return 1;
 }
 

@@ -66,6 +66,9 @@ public:
     void DeletePage(int pageNumber);
     void DeleteTemporaryObjects(int pageNumber);
     static int RowToObject(void* context, int columnCount, char** columnTexts, char** columnNames);
+    // What the caption says: the program's name and what the store could
+    // not do.
+    const char* Caption() const { return pages_.Caption(); }
 
     // Page navigation, the one place the current page changes. Each returns
     // 1 when it showed another page, so the main window then puts
@@ -74,11 +77,19 @@ public:
     int PreviousPage();
     int GoToPage(int pageNumber);
 
+    // Takes back the newest change of this run, or does the newest undone
+    // one again, first showing the page it belongs to; 1 when something
+    // changed (the page on screen may be another one now).
+    int Undo();
+    int Redo();
+
     // Where the record tells the screen what to draw again; null for none.
     void SetScreen(ScreenListener* screen);
     // The host callback's part: a finished figure joins the page on screen
     // and the file.
     void AddFinishedFigure(DrawObject* figure);
+    // How many figures were finished in this run.
+    int FinishedFigures() const { return finishedFigures_; }
 
     // The window side of the record, defined with the windows (app/ui).
     // Makes the tool at a position of the tool list current (the last tool
@@ -108,6 +119,7 @@ private:
     ComponentSources sources_;
     PageStore pages_;
     ScreenListener* screen_ = nullptr;
+    int finishedFigures_ = 0;
 };
 
 // The program's record.

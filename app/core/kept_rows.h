@@ -4,6 +4,7 @@
 #ifndef TARNWICK_APP_CORE_KEPT_ROWS_H
 #define TARNWICK_APP_CORE_KEPT_ROWS_H
 
+#include <cstdint>
 #include <deque>
 
 #include "owned_text.h"
@@ -11,10 +12,20 @@
 // Every kind of figure, where a kind is asked for.
 inline constexpr int kAnyKind = 0;
 
+// Which row of which step of the undo history a kept row is; step 0 is
+// none (rows from an earlier run).
+struct HistoryPlace {
+    std::uint64_t step = 0;
+    std::uint32_t row = 0;
+};
+
 struct KeptRow {
     int pageNumber = 0;
     int kind = 0;
     OwnedText objData;
+    long long formerRowid = 0;  // the place it had before an undo took it out; 0 for none
+    HistoryPlace origin;
+    bool fromUnsavedFile = false;  // a row a former run left in the unsaved file
 };
 
 class KeptRows {
@@ -26,8 +37,13 @@ public:
     // The first `count` rows were stored.
     void DropFirst(std::size_t count);
     // Drops the rows of a page, of one kind unless kind is kAnyKind: what
-    // the user deleted is not written later.
-    void DropPage(int pageNumber, int kind);
+    // the user deleted is not written later. Hands them to `dropped` in
+    // order when it is given.
+    void DropPage(int pageNumber, int kind, std::deque<KeptRow>* dropped = nullptr);
+    // Drops the rows one step of the history put here.
+    void DropStep(std::uint64_t step);
+    // Drops the rows that came from the unsaved file.
+    void DropUnsavedFileRows();
     void Clear() { rows_.clear(); }
     int Count() const { return static_cast<int>(rows_.size()); }
 

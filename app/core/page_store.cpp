@@ -1,10 +1,11 @@
 #include "page_store.h"
 
 #include <cstdio>
+#include <cstdlib>
+#include <new>
 
 #include "figure_text.h"
 #include "sql_text.h"
-#include "store_caption.h"
 
 void PageStore::Attach(ZISqllite* store, ZDrawSp* surface, ZLinklistCOM* pageObjects) {
     store_ = store;
@@ -12,16 +13,51 @@ void PageStore::Attach(ZISqllite* store, ZDrawSp* surface, ZLinklistCOM* pageObj
     pageObjects_ = pageObjects;
 }
 
+void PageStore::ShowStatus() {
+    status_.keptFigures = kept_.Count();
+    char caption[kCaptionSize];
+    FormatStoreCaption(caption, sizeof(caption), status_);
+    if (std::strcmp(caption, caption_) == 0) return;
+    std::memcpy(caption_, caption, sizeof(caption_));
+    if (screen_ != nullptr) screen_->CaptionChanged(caption_);
+}
+
+// A refusal names its page until that page is done with: a later success
+// of the same kind on it, or the page shown anew.
+void PageStore::NoteNotice(bool done, StoreNotice notice, int pageNumber) {
+    if (!done) {
+        status_.notice = notice;
+        status_.noticePage = pageNumber;
+    } else if (status_.notice == notice && status_.noticePage == pageNumber) {
+        status_.notice = StoreNotice::None;
+    }
+    ShowStatus();
+}
+
 void PageStore::PageChanged() {
     if (screen_ != nullptr) screen_->PageChanged();
 }
 
-void PageStore::ShowStatus() {
-    if (screen_ == nullptr) return;
-    char caption[128];
-    FormatStoreCaption(caption, sizeof(caption), kept_.Count(), damaged_, deleteFailed_);
-    screen_->CaptionChanged(caption);
+namespace {
+
+// The rowid each INSERT ... RETURNING hands back, in order.
+int CollectRowid(void* context, int columnCount, char** texts, char**) {
+    auto* rowids = static_cast<std::vector<long long>*>(context);
+    if (columnCount != 1 || rowids->size() == rowids->capacity()) return 1;
+    rowids->push_back(std::strtoll(texts[0], nullptr, 10));
+    return 0;
 }
+
+}  // namespace
+
+int ReadNumber(void* context, int count, char** texts, char**) {
+    if (count >= 1) *static_cast<long long*>(context) = std::strtoll(texts[0], nullptr, 10);
+    return 0;
+}
+
+namespace {
+
+}  // namespace
 
 // A statement that changes the file; damage it meets is remembered, since
 // the store writes nothing into a damaged file from then on.
@@ -37,42 +73,113 @@ bool PageStore::StoreReportsDamage() const {
 }
 
 void PageStore::NoteDamage() {
-    if (damaged_ || !StoreReportsDamage()) return;
-    damaged_ = true;
+    if (status_.damaged || !StoreReportsDamage()) return;
+    status_.damaged = true;
     ShowStatus();
 }
 
+// The kept rows go in one transaction: all of them or none, in order, and
+// with them the token of the unsaved file their first rows came from, so
+// that file is never stored twice. Each row's new identity goes to its
+// place in the history.
 bool PageStore::WriteKept() {
-    if (store_ == nullptr) return kept_.Count() == 0;
-    const int before = kept_.Count();
-    const bool wasDamaged = damaged_;
-    std::size_t written = 0;
-    for (const KeptRow& row : kept_.Rows()) {
-        OwnedText statement = BuildInsertStatement(row.pageNumber, row.objData.get(), row.kind);
-        if (!Run(statement.get())) break;
-        ++written;
+    if (store_ == nullptr || kept_.Count() == 0) return kept_.Count() == 0;
+    // A single figure's INSERT is a transaction of its own.
+    const bool oneStatement = kept_.Count() == 1 && unsavedToken_ == 0;
+    if (!oneStatement && !store_->Execute("BEGIN IMMEDIATE", nullptr, nullptr)) return KeptNotWritten(false);
+    // Another copy of the program, started on the same folder, may have
+    // stored the unsaved file's rows since this one read them.
+    if (unsavedToken_ != 0 && StoredUnsavedToken() == unsavedToken_) {
+        kept_.DropUnsavedFileRows();
+        UnsavedFileStored();
     }
-    kept_.DropFirst(written);
-    if (kept_.Count() != before || damaged_ != wasDamaged) ShowStatus();
-    return kept_.Count() == 0;
+    std::vector<long long> rowids;
+    OwnedText statement = KeptRowsStatement(oneStatement);
+    try {
+        rowids.reserve(kept_.Rows().size());
+    } catch (const std::bad_alloc&) {
+        return KeptNotWritten(!oneStatement);
+    }
+    if (!statement || !store_->Execute(statement.get(), &rowids, CollectRowid) ||
+        rowids.size() != kept_.Rows().size()) {
+        return KeptNotWritten(!oneStatement);
+    }
+    NoteStoredRows(rowids);
+    kept_.DropFirst(rowids.size());
+    if (unsavedToken_ != 0) UnsavedFileStored();
+    ShowStatus();
+    return true;
 }
 
-// The figure's row joins the kept ones and they are written in order. Only
-// when even keeping it fails (no memory) is it written on its own.
+// Every kept row's INSERT, the unsaved file's token, and the end of the
+// transaction.
+OwnedText PageStore::KeptRowsStatement(bool oneStatement) const {
+    StatementText sql;
+    for (const KeptRow& row : kept_.Rows()) {
+        AppendInsertReturningRowid(sql, row.pageNumber, row.objData.get(), row.kind, row.formerRowid);
+    }
+    if (unsavedToken_ != 0) sql.Append("PRAGMA user_version = ").AppendNumber(unsavedToken_).Append(";");
+    if (!oneStatement) sql.Append("COMMIT;");
+    return sql.Take();
+}
+
+bool PageStore::KeptNotWritten(bool inTransaction) {
+    NoteDamage();
+    if (inTransaction) store_->Execute("ROLLBACK", nullptr, nullptr);
+    ShowStatus();
+    return false;
+}
+
+long long PageStore::StoredUnsavedToken() {
+    long long token = 0;
+    if (store_ != nullptr) store_->Execute(kUnsavedTokenQuery, &token, ReadNumber);
+    return token;
+}
+
+// Should the file stay (it cannot be removed), its token makes the next
+// run pass it by.
+void PageStore::UnsavedFileStored() {
+    if (unsavedFile_) std::remove(unsavedFile_.get());
+    unsavedToken_ = 0;
+}
+
+void PageStore::NoteStoredRows(const std::vector<long long>& rowids) {
+    for (std::size_t i = 0; i < rowids.size(); ++i) {
+        HistoryRow* row = history_.Row(kept_.Rows()[i].origin);
+        if (row == nullptr) continue;
+        row->rowid = rowids[i];
+        row->inFile = true;
+    }
+}
+
+// The figure joins the kept rows and they are written in order, and the
+// history learns of it. Only when even keeping it fails (no memory) is it
+// written on its own.
 void PageStore::Save(DrawObject* object, int pageNumber) {
     if (store_ == nullptr || object == nullptr) return;
+    OwnedText objData = EncodeFigure(object);
+    if (!objData) return;
+    KeepFigure(std::move(objData), pageNumber, object->GetKind());
+}
+
+void PageStore::KeepFigure(OwnedText objData, int pageNumber, int kind) {
+    HistoryPlace place;
+    std::vector<HistoryRow> rows(1);
+    rows[0].kind = kind;
+    rows[0].objData = CopyText(objData.get());
+    if (rows[0].objData) place.step = history_.Record(Change::Added, pageNumber, std::move(rows));
     KeptRow row;
     row.pageNumber = pageNumber;
-    row.kind = object->GetKind();
-    row.objData = EncodeFigure(object);
-    if (!row.objData) return;
+    row.kind = kind;
+    row.objData = std::move(objData);
+    row.origin = place;
     if (kept_.Add(std::move(row))) {
-        if (!WriteKept()) ShowStatus();
+        WriteKept();
         return;
     }
-    // Add left the row here.
-    OwnedText statement = BuildInsertStatement(pageNumber, row.objData.get(), row.kind);
-    Run(statement.get());
+    // No memory to keep it (Add left the row here): it is written alone.
+    OwnedText alone = BuildInsertStatement(pageNumber, row.objData.get(), kind);
+    Run(alone.get());
 }
 
 // A figure decoded from objData (cut up in the process) at the end of the
@@ -95,15 +202,27 @@ void PageStore::AppendKeptFigures(int pageNumber) {
     }
 }
 
+// A page that cannot be read shows empty, and the caption says so.
 void PageStore::Load(int pageNumber) {
     if (store_ == nullptr || pageObjects_ == nullptr) return;
     WriteKept();
     pageObjects_->RemoveAll();
     char statement[kPageStatementSize];
     std::snprintf(statement, sizeof(statement), kSelectPageFormat, pageNumber);
-    if (!store_->Execute(statement, this, RowToObject)) NoteDamage();
+    if (store_->Execute(statement, this, RowToObject)) {
+        NoteNotice(true, StoreNotice::NotRead, pageNumber);
+    } else {
+        NoteDamage();
+        if (!status_.damaged) NoteNotice(false, StoreNotice::NotRead, pageNumber);
+    }
     if (surface_ != nullptr) AppendKeptFigures(pageNumber);
     PageChanged();
+}
+
+void PageStore::Show(int pageNumber) {
+    if (status_.noticePage == pageNumber) status_.notice = StoreNotice::None;
+    Load(pageNumber);
+    ShowStatus();
 }
 
 int PageStore::RowToObject(void* context, int columnCount, char** columnTexts, char**) {

@@ -14,20 +14,36 @@
 // page load, page change or the end of the run; what the end of the run
 // still cannot write waits in a file beside the database for the next run.
 // The page on screen shows kept figures with the stored ones.
+//
+// Every change can be undone and done again; each undo and redo is written
+// the moment it happens, as figures are. Rows that go back in wait among the
+// kept rows like figures when the file refuses them; rows that must come
+// out and cannot are not taken out: the page shows what is stored and the
+// caption says the step was not done, so it can be tried again.
 #ifndef TARNWICK_APP_CORE_PAGE_STORE_H
 #define TARNWICK_APP_CORE_PAGE_STORE_H
+
+#include <cstdint>
+#include <vector>
 
 #include "draw_object.h"
 #include "kept_rows.h"
 #include "screen_listener.h"
+#include "store_status.h"
+#include "undo_history.h"
 #include "zdrawsp.h"
 #include "zisqllite.h"
 #include "zlinklist.h"
 
+// A store row callback that reads one number (the first column).
+int ReadNumber(void* context, int columnCount, char** columnTexts, char** columnNames);
+
 class PageStore {
 public:
     // Why the database could not be opened.
-    enum class OpenFault { None, NoStore, Damaged, NotWritable, NotOurs };
+    enum class OpenFault { None, NoStore, Damaged, NotWritable, FolderNotWritable, DiskFull, NotOurs };
+
+    explicit PageStore(std::size_t historyBudget = UndoHistory::kDefaultBudget) : history_(historyBudget) {}
 
     // The components the store works with, borrowed; null detaches.
     void Attach(ZISqllite* store, ZDrawSp* surface, ZLinklistCOM* pageObjects);
@@ -36,38 +52,54 @@ public:
 
     // Opens the database file and makes sure its tables exist; true when
     // ready. A file whose tables are not the program's is closed again
-    // untouched.
+    // untouched. Rows a former run could not store are stored first.
     bool Open(const char* fileName);
     OpenFault LastOpenFault() const { return openFault_; }
-    // Stores one figure on a page, after the kept ones.
-    void Save(DrawObject* object, int pageNumber);
-    // Writes the kept rows in order, stopping at the first that fails;
-    // true when none remain.
-    bool WriteKept();
     // The end of the run: the kept rows are written, or else left in the
     // unsaved file beside the database for the next run to store first.
     void Close();
-    int KeptCount() const { return kept_.Count(); }
-    bool FileDamaged() const { return damaged_; }
-    bool DeleteFailed() const { return deleteFailed_; }
+
+    // Stores one figure on a page, after the kept ones. It can be undone.
+    void Save(DrawObject* object, int pageNumber);
+    // Writes the kept rows in order, all or none; true when none remain.
+    bool WriteKept();
     // Makes the page objects hold exactly the figures of a page.
     void Load(int pageNumber);
+    // A page the user turns to: it is read anew, and what the caption said
+    // about it is over.
+    void Show(int pageNumber);
     // Removes a page's figures (and its page row), or its figures of one
-    // kind; the page on screen shows the result.
+    // kind; the page on screen shows the result. Both can be undone.
     void DeletePage(int pageNumber, int shownPage);
     void DeleteKind(int pageNumber, int kind, int shownPage);
     // One result row of the page query (context: the PageStore) into a
     // figure at the end of the page objects. 1 stops the query.
     static int RowToObject(void* context, int columnCount, char** columnTexts, char** columnNames);
 
+    // The page the next undo or redo changes; false when there is none.
+    bool NextUndoPage(int& pageNumber);
+    bool NextRedoPage(int& pageNumber);
+    // Takes back the newest change, or does the newest undone one again;
+    // true when it was done. The step's page must be the one on screen.
+    bool Undo(int shownPage);
+    bool Redo(int shownPage);
+
+    int KeptCount() const { return kept_.Count(); }
+    const StoreStatus& Status() const { return status_; }
+    // The caption for what the store could not do.
+    const char* Caption() const { return caption_; }
+    const UndoHistory& History() const { return history_; }
+
 private:
-    void PageChanged();
-    // Puts what the store could not do into the caption.
+    // Changes the caption when what it says changed.
     void ShowStatus();
+    void NoteNotice(bool done, StoreNotice notice, int pageNumber);
+    void PageChanged();
     bool HasProgramTables();
+    bool ObjectsTableTakesFigures();
     void MakePageIndex();
-    // Takes the rows a former run could not store, and stores them first.
     void TakeUnsavedFile();
+    OpenFault FaultOfFailedOpen(const char* fileName);
     bool Run(const char* statement);
     // Whether the store's last failure was damage in the file; remembers
     // such damage and shows it.
@@ -75,15 +107,28 @@ private:
     void NoteDamage();
     void AppendFigure(char* objData);
     void AppendKeptFigures(int pageNumber);
-    // After a DELETE: the screen shows what is really stored.
-    void DeleteDone(int pageNumber, int kind, int shownPage, bool deleted);
+    void KeepFigure(OwnedText objData, int pageNumber, int kind);
+    OwnedText KeptRowsStatement(bool oneStatement) const;
+    bool KeptNotWritten(bool inTransaction);
+    long long StoredUnsavedToken();
+    void UnsavedFileStored();
+    void NoteStoredRows(const std::vector<long long>& rowids);
+    // After a DELETE: the screen shows what is really stored, and what was
+    // deleted becomes a step of the history.
+    void DeleteDone(int pageNumber, int kind, int shownPage, bool deleted, std::vector<HistoryRow>& removed);
+    // The two halves of every undo and redo.
+    bool TakeRowsOut(HistoryStep& step, int shownPage);
+    bool PutRowsBack(HistoryStep& step, int shownPage);
+    bool RemoveTopFigure(const HistoryStep& step);
 
     ScreenListener* screen_ = nullptr;
     KeptRows kept_;
-    OwnedText unsavedFile_;  // beside the database; null until it is open
+    UndoHistory history_;
+    OwnedText unsavedFile_;          // beside the database; null until it is open
+    std::int32_t unsavedToken_ = 0;  // the unsaved file whose rows are among the kept; 0 for none
     OpenFault openFault_ = OpenFault::None;
-    bool damaged_ = false;
-    bool deleteFailed_ = false;
+    StoreStatus status_;
+    char caption_[kCaptionSize] = "Tarnwick v1.00";  // as last shown
     ZISqllite* store_ = nullptr;
     ZDrawSp* surface_ = nullptr;
     ZLinklistCOM* pageObjects_ = nullptr;

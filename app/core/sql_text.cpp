@@ -61,3 +61,22 @@ OwnedText BuildInsertStatement(int pageNumber, const char* objData, int kind) {
     sql.Append(", ").AppendNumber(kind).Append(")");
     return sql.Take();
 }
+
+void AppendInsertReturningRowid(StatementText& sql, int pageNumber, const char* objData, int kind,
+                                long long formerRowid) {
+    if (formerRowid <= 0) {
+        sql.Append("INSERT INTO Objects VALUES (").AppendNumber(pageNumber);
+    } else {
+        // A NULL rowid makes SQLite pick a new one.
+        sql.Append("INSERT INTO Objects (rowid, pageNumber, objData, objType) VALUES (NULLIF(");
+        sql.AppendNumber(formerRowid).Append(", (SELECT rowid FROM Objects WHERE rowid = ");
+        sql.AppendNumber(formerRowid).Append(")), ").AppendNumber(pageNumber);
+    }
+    sql.Append(", ").AppendQuoted(objData).Append(", ").AppendNumber(kind).Append(") RETURNING rowid;");
+}
+
+void AppendDeleteRow(StatementText& sql, long long rowid, int pageNumber, const char* objData) {
+    sql.Append("DELETE FROM Objects WHERE rowid = ").AppendNumber(rowid);
+    sql.Append(" AND pageNumber = ").AppendNumber(pageNumber).Append(" AND objData = ");
+    sql.AppendQuoted(objData).Append(" RETURNING rowid;");
+}

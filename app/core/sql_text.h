@@ -25,26 +25,38 @@ inline constexpr const char kRebuildPageIndex[] =
     "BEGIN; DROP INDEX IF EXISTS ObjectsByPage; "
     "CREATE INDEX ObjectsByPage ON Objects(pageNumber, objData, objType); COMMIT";
 
-// What the schema says of the two tables: their kinds and columns.
+// What the schema says of the two tables: their kinds, columns, keys and
+// unique indexes (rows: schema, name, type, ncol, wr, strict).
 inline constexpr const char kObjectsKindQuery[] =
     "SELECT type FROM sqlite_master WHERE name = 'Objects' COLLATE NOCASE";
 inline constexpr const char kPagesKindQuery[] =
     "SELECT type FROM sqlite_master WHERE name = 'Pages' COLLATE NOCASE";
 inline constexpr const char kObjectsColumnsQuery[] = "PRAGMA table_info(Objects)";
 inline constexpr const char kPagesColumnsQuery[] = "PRAGMA table_info(Pages)";
+inline constexpr const char kObjectsTableListQuery[] = "PRAGMA table_list(Objects)";
+inline constexpr const char kObjectsIndexListQuery[] = "PRAGMA index_list(Objects)";
+// The page query as a page load runs it, on no page: it fails on a table
+// that the program could not read pages from.
+inline constexpr const char kPageQueryProbe[] =
+    "SELECT * FROM Objects WHERE pageNumber = 0 ORDER BY rowid LIMIT 0";
 
 // A page's objects in the order they were drawn: rowid grows with every
 // insert, and SQLite promises no order unless it is asked for one.
 inline constexpr const char kSelectPageFormat[] =
     "SELECT * FROM Objects WHERE pageNumber = %d ORDER BY rowid";
+// Deletions hand back what they removed (rowid, objType, objData), so an
+// undo can put exactly those rows back where they were.
 inline constexpr const char kDeletePageObjectsFormat[] =
-    "DELETE FROM Objects WHERE pageNumber = %d";
+    "DELETE FROM Objects WHERE pageNumber = %d RETURNING rowid, objType, objData";
 inline constexpr const char kDeletePageRowFormat[] = "DELETE FROM Pages WHERE pageNumber = %d";
 inline constexpr const char kDeleteKindFormat[] =
-    "DELETE FROM Objects WHERE objType = %d AND pageNumber = %d";
+    "DELETE FROM Objects WHERE objType = %d AND pageNumber = %d RETURNING rowid, objType, objData";
+
+// Which run of the unsaved file the database has already taken.
+inline constexpr const char kUnsavedTokenQuery[] = "PRAGMA user_version";
 
 // Room for any of the page statements above with any int values.
-inline constexpr std::size_t kPageStatementSize = 128;
+inline constexpr std::size_t kPageStatementSize = 160;
 
 // A statement built piece by piece in a buffer that grows; once an append
 // fails for want of memory every later one fails too, and Take gives null.
@@ -69,5 +81,16 @@ private:
 // "INSERT INTO Objects VALUES (page, 'objData', kind)"; null when memory
 // runs out.
 OwnedText BuildInsertStatement(int pageNumber, const char* objData, int kind);
+
+// The pieces of the store's statements on single rows, each ending in ';'.
+// A row goes in with its former rowid when it had one and that rowid is
+// free (so it takes its old place in the page's order), otherwise with a
+// new one; either way the statement hands back the rowid it got.
+void AppendInsertReturningRowid(StatementText& sql, int pageNumber, const char* objData, int kind,
+                                long long formerRowid);
+// Removes one row by its identity, handing back its rowid when it was
+// there; the page and content must match too, so a rowid another program
+// has since given to another figure is never hit.
+void AppendDeleteRow(StatementText& sql, long long rowid, int pageNumber, const char* objData);
 
 #endif

@@ -8,6 +8,7 @@ namespace {
 
 constexpr BYTE kPlain = FVIRTKEY | FNOINVERT;
 constexpr BYTE kCtrl = FVIRTKEY | FNOINVERT | FCONTROL;
+constexpr BYTE kCtrlShift = FVIRTKEY | FNOINVERT | FCONTROL | FSHIFT;
 
 const ACCEL kEntries[] = {
     {kCtrl, '1', ID_LINE_TOOL},
@@ -25,6 +26,9 @@ const ACCEL kEntries[] = {
     {kPlain, VK_F1, ID_HELP},         // as the "&Help" button
     {kPlain, VK_NEXT, ID_NEXT_PAGE},  // Page Down
     {kPlain, VK_PRIOR, ID_PREVIOUS_PAGE},  // Page Up
+    {kCtrl, 'Z', ID_UNDO},
+    {kCtrl, 'Y', ID_REDO},
+    {kCtrlShift, 'Z', ID_REDO},
 };
 
 }  // namespace

@@ -27,4 +27,17 @@ const char kHelpText[] =
     "\"Ctrl+G\"        go to a page\r\n"
     "\"Ctrl+Delete\"   delete the current page\r\n"
     "\"Delete\"        delete the temporary lines\r\n"
-    "\"F1\"            this help\r\n";
+    "\"F1\"            this help\r\n"
+    "\r\n"
+    "3. Taking back mistakes\r\n"
+    "------------------------------------------------------\r\n"
+    "\"Ctrl+Z\"        undo the last change (a figure, an\r\n"
+    "                emptied page, deleted temporary lines)\r\n"
+    "\"Ctrl+Y\"        redo what was undone (also\r\n"
+    "                Ctrl+Shift+Z)\r\n"
+    "\"Esc\"           drop the tool and its shape under way\r\n"
+    "\"Alt+E\"         exit; every figure is already stored\r\n"
+    "\r\n"
+    "Undo goes back to the page of the change first. Each\r\n"
+    "undo and redo is stored at once, like a figure; the\r\n"
+    "changes of this run can be undone, newest first.\r\n";

@@ -48,5 +48,7 @@
 #define ID_POLYGON_TOOL 40013
 #define ID_HELP 40015
 #define ID_DELETE_TEMPORARY 40016
+#define ID_UNDO 40017
+#define ID_REDO 40018
 
 #endif

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "application.h"
+#include "tool_choice.h"
 #include "toolbar_settings.h"
 
 HCURSOR canvasCursor = nullptr;
@@ -42,14 +43,19 @@ void PrepareScreen(HWND canvas, HDC dc) {
     SetPageMapping(dc, client);
 }
 
+// A click that finished no figure leaves a shape under way, which the
+// first Ctrl+Z drops.
 void ForwardMouse(UINT message, int x, int y) {
-    DrawTool* tool = TheApplication().currentTool;
+    Application& application = TheApplication();
+    DrawTool* tool = application.currentTool;
     if (tool == nullptr) return;
-    switch (message) {
-        case WM_MOUSEMOVE: tool->MouseMove(x, y); break;
-        case WM_LBUTTONDOWN: tool->Click(x, y, 0); break;
-        case WM_RBUTTONDOWN: tool->Click(x, y, 1); break;
+    if (message == WM_MOUSEMOVE) {
+        tool->MouseMove(x, y);
+        return;
     }
+    const int finished = application.FinishedFigures();
+    tool->Click(x, y, message == WM_RBUTTONDOWN ? 1 : 0);
+    NoteToolClick(tool, message == WM_LBUTTONDOWN, application.FinishedFigures() != finished);
 }
 
 // Every mouse message is handled on a DC of its own, with the toolbar's

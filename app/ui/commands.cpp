@@ -56,6 +56,20 @@ void DeleteTemporaryLines(HWND mainWindow) {
     application.DeleteTemporaryObjects(application.currentPage);
 }
 
+// A shape under way is no change yet: the first Ctrl+Z drops it, as Esc
+// would, and leaves the tool current. Undo and redo show the page they
+// change first.
+void UndoChange(HWND mainWindow) {
+    Application& application = TheApplication();
+    if (HasShapeUnderWay(application.currentTool)) {
+        DropShapeUnderWay(application.currentTool);
+        return;
+    }
+    ShowPageIfChanged(mainWindow, application.Undo());
+}
+
+void RedoChange(HWND mainWindow) { ShowPageIfChanged(mainWindow, TheApplication().Redo()); }
+
 // Any notification code.
 constexpr int kAnyNotification = -1;
 
@@ -79,6 +93,8 @@ const Command kCommands[] = {
     {ID_ENTER_TEXT, kAnyNotification, TakeTextTool},     // T
     {ID_HELP, kAnyNotification, ShowHelp},               // "&Help" and F1
     {ID_DELETE_TEMPORARY, kAnyNotification, DeleteTemporaryLines},  // Delete
+    {ID_UNDO, kAnyNotification, UndoChange},             // Ctrl+Z
+    {ID_REDO, kAnyNotification, RedoChange},             // Ctrl+Y, Ctrl+Shift+Z
 };
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "resource_ids.h"
 #include "toolbar_drawing.h"
 #include "toolbar_values.h"
+#include "tool_choice.h"
 
 namespace {
 
@@ -49,6 +50,7 @@ void InitMainWindow(HWND dialog) {
     application.canvasWindow = GetDlgItem(dialog, IDC_CANVAS);
     HookCanvas(application.canvasWindow);
     application.SetScreen(&CanvasScreen());
+    ForgetShapesUnderWay();
     FillBoxes(dialog);
     SelectFirstEntries(dialog);
     application.GoToPage(1);

@@ -1,5 +1,7 @@
 #include "tool_choice.h"
 
+#include <algorithm>
+#include <array>
 #include <cstring>
 #include <iterator>
 
@@ -53,6 +55,9 @@ bool IsTextTool(DrawTool* tool) {
     return name != nullptr && std::strcmp(name, kTextToolName) == 0;
 }
 
+// The tools with a shape under way; there are never more tools than this.
+std::array<DrawTool*, 2 * kFactoryToolCount> shapesUnderWay{};
+
 }  // namespace
 
 // A list shorter than the position gives its last tool; an empty list
@@ -93,7 +98,7 @@ void DropTool(HWND mainWindow) {
     SetToolEntry(mainWindow, kNoToolEntry);
     Application& application = TheApplication();
     if (application.currentTool != nullptr) {
-        application.currentTool->Reset();
+        DropShapeUnderWay(application.currentTool);
         application.currentTool = nullptr;
     }
     InvalidateCanvas();
@@ -104,8 +109,7 @@ void DropTool(HWND mainWindow) {
 void TakeTextTool(HWND mainWindow) {
     Application& application = TheApplication();
     if (application.currentTool != nullptr && !IsTextTool(application.currentTool)) {
-        application.currentTool->Reset();
-        InvalidateCanvas();
+        DropShapeUnderWay(application.currentTool);
     }
     SetToolEntry(mainWindow, kTextToolEntry);
     application.SelectTool(kTextToolEntry - 1);
@@ -113,3 +117,26 @@ void TakeTextTool(HWND mainWindow) {
     const char* text = enteredText.GetBuffer();
     application.currentTool->SetText(text != nullptr ? text : "");
 }
+
+void NoteToolClick(DrawTool* tool, bool leftButton, bool finishedFigure) {
+    auto place = std::find(shapesUnderWay.begin(), shapesUnderWay.end(), tool);
+    if (finishedFigure) {
+        if (place != shapesUnderWay.end()) *place = nullptr;
+        return;
+    }
+    if (!leftButton || place != shapesUnderWay.end()) return;
+    auto free = std::find(shapesUnderWay.begin(), shapesUnderWay.end(), nullptr);
+    if (free != shapesUnderWay.end()) *free = tool;
+}
+
+bool HasShapeUnderWay(DrawTool* tool) {
+    return tool != nullptr && std::find(shapesUnderWay.begin(), shapesUnderWay.end(), tool) != shapesUnderWay.end();
+}
+
+void DropShapeUnderWay(DrawTool* tool) {
+    tool->Reset();
+    NoteToolClick(tool, false, true);
+    InvalidateCanvas();
+}
+
+void ForgetShapesUnderWay() { shapesUnderWay.fill(nullptr); }

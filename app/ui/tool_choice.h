@@ -4,6 +4,7 @@
 #ifndef TARNWICK_APP_UI_TOOL_CHOICE_H
 #define TARNWICK_APP_UI_TOOL_CHOICE_H
 
+#include "draw_tool.h"
 #include "windows.h"
 
 // Makes the current tool follow the Tool box. A tool that stops being
@@ -21,5 +22,14 @@ void DropTool(HWND mainWindow);
 
 // The text tool becomes current, and the text it places next is asked for.
 void TakeTextTool(HWND mainWindow);
+
+// Which tools hold a shape under way: a click that finished no figure
+// starts or continues one; a finished figure or a Reset ends it.
+void NoteToolClick(DrawTool* tool, bool leftButton, bool finishedFigure);
+bool HasShapeUnderWay(DrawTool* tool);
+// The tool forgets its shape under way (Reset), and the canvas shows it.
+void DropShapeUnderWay(DrawTool* tool);
+// A new main window starts with no shape under way.
+void ForgetShapesUnderWay();
 
 #endif

@@ -8,7 +8,9 @@
 #include "main_window.h"
 #include "message_loop.h"
 #include "resources.h"
-#include "store_caption.h"
+#include <unistd.h>
+
+#include <cstdio>
 
 namespace {
 
@@ -19,14 +21,25 @@ void SetWindowIcons(HINSTANCE instance, HWND window) {
     SendMessageA(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
 }
 
-// The "Load Error" text: components missing, or the database file named
-// as the cause when it is one, since telling a user that components are
-// missing when their file is damaged would send them the wrong way.
+// The "Load Error" text: components missing, or the database file or its
+// folder named as the cause when it is one, since telling a user that
+// components are missing when their file is damaged or their folder
+// read-only would send them the wrong way.
 const char* LoadErrorText() {
+    constexpr char kHead[] = "Can not initialize Application.\n";
+    static char text[4096 + 64];
     switch (TheApplication().DatabaseFault()) {
         case PageStore::OpenFault::Damaged: return "Can not initialize Application.\nVeldrin.dat is damaged.";
         case PageStore::OpenFault::NotWritable:
             return "Can not initialize Application.\nVeldrin.dat cannot be written.";
+        case PageStore::OpenFault::DiskFull:
+            return "Can not initialize Application.\nThe disk is full: Veldrin.dat cannot be written.";
+        case PageStore::OpenFault::FolderNotWritable: {
+            char folder[4096];
+            if (getcwd(folder, sizeof(folder)) == nullptr) std::snprintf(folder, sizeof(folder), ".");
+            std::snprintf(text, sizeof(text), "%sThe folder %s cannot be written.", kHead, folder);
+            return text;
+        }
         case PageStore::OpenFault::NotOurs:
             return "Can not initialize Application.\nVeldrin.dat is not a Tarnwick file.";
         default: return "Can not initialize Application.\nRequired components are missing.";
@@ -49,7 +62,8 @@ int WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     // wait for a quit message that nothing can send.
     if (mainWindow != nullptr) {
         SetWindowIcons(instance, mainWindow);
-        SetWindowTextA(mainWindow, kProgramCaption);
+        // What loading page 1 found is in the caption from the start.
+        SetWindowTextA(mainWindow, TheApplication().Caption());
         ShowWindow(mainWindow, SW_SHOWMAXIMIZED);
         RunMessageLoop(mainWindow, LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDR_ACCELERATORS)));
     }

@@ -7,6 +7,8 @@
 //   alone (start_up_large.cpp);
 // - finishing a figure on a page of 10 000: stored and the page painted
 //   again (finish_figure.cpp);
+// - undoing the figure just drawn on pages of 1 000 and 10 000, against one
+//   repaint (undo_figure.cpp);
 // - LoadPage of a page of 10 000 figures in files of 1 000 000 rows against
 //   the same page alone in a file (load_page_large.cpp).
 // A summary with the goals closes the output.
@@ -54,6 +56,15 @@ void PrintSummary() {
             " target <= 100 ms)\n",
             Figure("finish median ms"), Figure("finish p99 ms"), Figure("finish click median ms"),
             Figure("finish paint median ms"));
+    }
+    for (const char* figures : {"1000", "10000"}) {
+        const std::string name = std::string("undo ") + figures;
+        if (Figure((name + " ms").c_str()) <= 0) continue;
+        std::printf("  Undoing the last figure on a page of %s: %.2f ms with its paint (command %.2f ms),"
+                    " one repaint %.2f ms, ratio %.2f\n",
+                    figures, Figure((name + " ms").c_str()), Figure((name + " command ms").c_str()),
+                    Figure((name + " repaint ms").c_str()),
+                    Figure((name + " ms").c_str()) / Figure((name + " repaint ms").c_str()));
     }
     const double alone = Figure("load 10000/1 ms");
     if (alone > 0) {

@@ -51,6 +51,14 @@ TEST(HostileFileTest, TablesOfAnotherShapeAreRefusedUntouched) {
         "CREATE TABLE T (pageNumber, objData, objType); CREATE VIEW Objects AS SELECT * FROM T",
         "CREATE TABLE Objects (pageNumber INTEGER, objData TEXT, objType INTEGER);"
         "CREATE TABLE Pages (name TEXT)",
+        // The right columns, but pages could not be read in drawing order,
+        // rows not taken out one by one, or a second equal figure stored.
+        "CREATE TABLE Objects (pageNumber INTEGER, objData TEXT, objType INTEGER, "
+        "PRIMARY KEY (pageNumber, objData)) WITHOUT ROWID",
+        "CREATE TABLE Objects (pageNumber INTEGER PRIMARY KEY, objData TEXT, objType INTEGER)",
+        "CREATE TABLE Objects (pageNumber INTEGER, objData TEXT UNIQUE, objType INTEGER)",
+        "CREATE TABLE Objects (pageNumber INTEGER, objData TEXT, objType INTEGER);"
+        "CREATE UNIQUE INDEX One ON Objects(pageNumber)",
     };
     for (const char* shape : shapes) {
         TempFolder folder(true);

@@ -31,6 +31,7 @@ int Refuse(int code) {
 
 int Close(sqlite3_file* f) { return Of(f)->Real()->pMethods->xClose(Of(f)->Real()); }
 int Read(sqlite3_file* f, void* data, int amount, sqlite3_int64 offset) {
+    if (Active(kFailedReads) && Of(f)->mainDatabase && offset >= 4096) return SQLITE_IOERR_READ;
     const int rc = Of(f)->Real()->pMethods->xRead(Of(f)->Real(), data, amount, offset);
     // Pages past the first turn to noise, as a damaged disk returns them.
     if (rc == SQLITE_OK && Active(kDamagedReads) && Of(f)->mainDatabase && offset >= 4096)

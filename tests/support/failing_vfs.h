@@ -1,6 +1,6 @@
 // A SQLite VFS for tests that wraps the default one and fails on demand:
 // writes (as a full disk), syncs (as an I/O error), or reads (as damage in
-// every database page but the first). Installed as the default VFS of the
+// every database page but the first, or as an I/O error). Installed as the default VFS of the
 // process, so the store component, which shares the process's SQLite,
 // opens its files through it.
 #ifndef TARNWICK_TESTS_SUPPORT_FAILING_VFS_H
@@ -8,7 +8,7 @@
 
 namespace failing_vfs {
 
-enum Fault : unsigned { kNone = 0, kWrites = 1, kSyncs = 2, kDamagedReads = 4 };
+enum Fault : unsigned { kNone = 0, kWrites = 1, kSyncs = 2, kDamagedReads = 4, kFailedReads = 8 };
 
 // Registers the VFS as the default (once) and clears every fault.
 bool Install();

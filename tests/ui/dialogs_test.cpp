@@ -148,18 +148,21 @@ TEST_F(DialogsTest, HelpShowsItsTextAndClosesOnlyThroughOk) {
     for (std::size_t end; (end = shown.find("\r\n", at)) != std::string::npos; at = end + 2)
         lines.push_back(shown.substr(at, end - at));
     EXPECT_EQ(at, shown.size()) << "the last line ends in CR LF too";
-    int headings = 0, shortcuts = 0;
+    // Keys named at the start of a line, per numbered section.
+    std::vector<std::vector<std::string>> keys;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         EXPECT_LE(lines[i].size(), 54u) << lines[i];
         EXPECT_EQ(lines[i].find('\n'), std::string::npos);
         if (lines[i] == std::string(54, '-')) {
             ASSERT_GT(i, 0u);
-            EXPECT_EQ(lines[i - 1].rfind(std::to_string(++headings) + ". ", 0), 0u) << lines[i - 1];
+            keys.emplace_back();
+            EXPECT_EQ(lines[i - 1].rfind(std::to_string(keys.size()) + ". ", 0), 0u) << lines[i - 1];
         }
-        if (!lines[i].empty() && lines[i][0] == '"') ++shortcuts;
+        if (!lines[i].empty() && lines[i][0] == '"') keys.back().push_back(lines[i].substr(1, lines[i].find('"', 1) - 1));
     }
-    EXPECT_EQ(headings, 2);
-    EXPECT_EQ(shortcuts, 10);
+    ASSERT_EQ(keys.size(), 3u);
+    EXPECT_EQ(keys[1].size(), 10u);
+    EXPECT_EQ(keys[2], (std::vector<std::string>{"Ctrl+Z", "Ctrl+Y", "Esc", "Alt+E"}));
 }
 
 TEST_F(DialogsTest, DialogsAreCentredOverTheMainWindow) {

@@ -6,11 +6,13 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <fstream>
 #include <string>
 #include <vector>
 
 #include "failing_vfs.h"
 #include "main_window_fixture.h"
+#include "win_main.h"
 
 namespace {
 
@@ -110,19 +112,82 @@ TEST_F(StorageFailureTest, ALockHeldElsewhereNeverFreezesTheWindow) {
 }
 
 // A page deleted while the file cannot be written shows again what is
-// stored, and the caption says it was not deleted; deleting later works.
-TEST_F(StorageFailureTest, AFailedDeleteShowsWhatIsStoredAndSaysSo) {
+// stored, and the caption names the page that was not deleted, wherever the
+// user goes, until that page is shown anew or deleted.
+TEST_F(StorageFailureTest, AFailedDeleteShowsWhatIsStoredAndNamesItsPage) {
     AnswerModals([](const ModalRequest&) { return IDYES; });
     const std::vector<std::string> drawn = {Draw(1), Draw(2)};
     Inject(failing_vfs::kWrites);
     Command(ID_DELETE_PAGE);
     EXPECT_EQ(ListTexts(), drawn);
-    EXPECT_EQ(Caption(), "Tarnwick v1.00 - not deleted");
+    EXPECT_EQ(Caption(), "Tarnwick v1.00 - page 1 not deleted");
     Inject(failing_vfs::kNone);
+    Command(ID_NEXT_PAGE);
+    Draw(3);
+    Command(ID_DELETE_PAGE);  // page 2, deleted
+    EXPECT_EQ(Caption(), "Tarnwick v1.00 - page 1 not deleted");
+    Command(ID_PREVIOUS_PAGE);
+    EXPECT_EQ(Caption(), "Tarnwick v1.00");
     Command(ID_DELETE_PAGE);
     EXPECT_TRUE(ListTexts().empty());
     EXPECT_EQ(Caption(), "Tarnwick v1.00");
     EXPECT_TRUE(Stored().empty());
+}
+
+// Undo while the file refuses: a figure only kept in memory is undone by
+// not writing it; a stored one that cannot be taken out stays, on screen
+// too, and the caption says so until undo works; rows put back wait among
+// the kept figures and reach the file in their old places.
+TEST_F(StorageFailureTest, UndoWhileTheFileRefusesLosesNothing) {
+    AnswerModals([](const ModalRequest&) { return IDYES; });
+    const std::vector<std::string> drawn = {Draw(1), Draw(2)};
+    Inject(failing_vfs::kWrites);
+    Draw(3);
+    Command(ID_UNDO);
+    EXPECT_EQ(Caption(), "Tarnwick v1.00");
+    EXPECT_EQ(ListTexts(), drawn);
+
+    Command(ID_UNDO);
+    EXPECT_EQ(Caption(), "Tarnwick v1.00 - undo on page 1 not done");
+    EXPECT_EQ(ListTexts(), drawn);
+    Inject(failing_vfs::kNone);
+    Command(ID_UNDO);
+    EXPECT_EQ(Caption(), "Tarnwick v1.00");
+    EXPECT_EQ(ListTexts(), std::vector<std::string>{drawn[0]});
+    Command(ID_REDO);
+    const std::vector<std::string> rowids = FileColumn("SELECT rowid FROM Objects ORDER BY rowid");
+
+    Command(ID_DELETE_PAGE);
+    Inject(failing_vfs::kWrites);
+    Command(ID_UNDO);
+    EXPECT_EQ(Caption(), "Tarnwick v1.00 - 2 figures not saved");
+    EXPECT_EQ(ListTexts(), drawn);
+    Inject(failing_vfs::kNone);
+    Command(ID_NEXT_PAGE);
+    EXPECT_EQ(Caption(), "Tarnwick v1.00");
+    EXPECT_EQ(Stored(), drawn);
+    EXPECT_EQ(FileColumn("SELECT rowid FROM Objects ORDER BY rowid"), rowids);
+}
+
+// A page the file fails to give back shows empty, and the caption says so
+// instead of passing the page off as empty.
+TEST_F(StorageFailureTest, APageThatCannotBeReadIsNamed) {
+    Draw(1);
+    Command(ID_NEXT_PAGE);
+    sqlite3* other = nullptr;  // a change elsewhere makes the program read the file again
+    ASSERT_EQ(sqlite3_open(kDatabaseFile, &other), SQLITE_OK);
+    sqlite3_exec(other, "INSERT INTO Objects VALUES (5, '1;0;0;1;0;0;0;8;1;1;2;2;', 1);"
+                        "PRAGMA wal_checkpoint(TRUNCATE)", nullptr, nullptr, nullptr);
+    sqlite3_close(other);
+    Inject(failing_vfs::kFailedReads);
+    Command(ID_PREVIOUS_PAGE);
+    EXPECT_EQ(Caption(), "Tarnwick v1.00 - page 1 could not be read");
+    EXPECT_TRUE(ListTexts().empty());
+    Inject(failing_vfs::kNone);
+    Command(ID_NEXT_PAGE);
+    Command(ID_PREVIOUS_PAGE);
+    EXPECT_EQ(Caption(), "Tarnwick v1.00");
+    EXPECT_EQ(ListTexts().size(), 1u);
 }
 
 // Damage met while the program runs: from then on nothing is written into
@@ -141,6 +206,43 @@ TEST_F(StorageFailureTest, DamageFoundWhileRunningStopsEveryWrite) {
     Draw(3);
     EXPECT_EQ(Caption(), "Tarnwick v1.00 - Veldrin.dat is damaged - 2 figures not saved");
     EXPECT_EQ(Stored().size(), 2u);
+}
+
+}  // namespace
+
+namespace {
+
+std::string firstCaption;
+
+// At the canvas's first paint, the caption the user sees; then the program
+// ends as the user would end it.
+void ReadCaptionAndClose(HWND canvas, void*) {
+    HWND mainWindow = GetParent(canvas);
+    char text[256] = "";
+    GetWindowTextA(mainWindow, text, sizeof(text));
+    if (firstCaption.empty()) firstCaption = text;
+    PostMessageA(mainWindow, WM_CLOSE, 0, 0);
+}
+
+// What start-up found is in the caption from the first paint: rows a
+// former run left that still cannot be stored are not passed off as
+// stored.
+TEST(StartUpCaption, SaysWhatTheStoreFoundWhileStarting) {
+    ASSERT_TRUE(failing_vfs::Install());
+    TempFolder folder(true);
+    Application& app = TheApplication();
+    ASSERT_EQ(app.Initialize(), 1);
+    app.Shutdown();
+    std::ofstream("Veldrin.dat-unsaved") << "1 1 24\n1;0;0;1;0;0;0;8;1;1;2;2;\n1 1 24\n1;0;0;1;0;0;0;8;3;3;4;4;\n";
+    Inject(failing_vfs::kWrites);
+    ASSERT_TRUE(RegisterProgramResources(GetModuleHandleA(nullptr)));
+    SetPaintObserver(ReadCaptionAndClose, nullptr);
+    char noCommandLine[] = "";
+    WinMain(GetModuleHandleA(nullptr), nullptr, noCommandLine, SW_SHOWDEFAULT);
+    SetPaintObserver(nullptr, nullptr);
+    EXPECT_EQ(firstCaption, "Tarnwick v1.00 - 2 figures not saved");
+    Inject(failing_vfs::kNone);
+    app.Shutdown();
 }
 
 }  // namespace

@@ -1,0 +1,61 @@
+// Undoing the figure just drawn, on pages of 1 000 and 10 000 figures,
+// against one full repaint of the same page in the same turn: the undo
+// command (its row taken out of the file, the page on screen changed) and
+// the paint that shows it, until the canvas is on screen.
+//
+// Counters, medians in milliseconds: the undo with its paint, the command
+// alone, and the plain repaint; and their ratio.
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <string>
+#include <vector>
+
+#include "percentiles.h"
+#include "program_window.h"
+#include "resource_ids.h"
+#include "session_figures.h"
+#include "test_hooks.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double MsSince(Clock::time_point from) { return std::chrono::duration<double, std::milli>(Clock::now() - from).count(); }
+
+void BM_UndoFigure(benchmark::State& state) {
+    const int figures = static_cast<int>(state.range(0));
+    ProgramWindow window(MakePage(figures));
+    if (!window.ok()) return state.SkipWithError("the main window could not be made");
+    HWND canvas = window.canvas(), mainWindow = GetParent(canvas);
+    SendMessageA(mainWindow, WM_COMMAND, MAKEWPARAM(ID_LINE_TOOL, 1), 0);
+    std::vector<double> undo, command, repaint;
+    int turn = 0;
+    for (auto _ : state) {
+        const int x = 300 + (turn * 37) % 1200, y = 150 + (turn * 53) % 600;
+        ++turn;
+        TestSendMouse(canvas, WM_LBUTTONDOWN, x, y);
+        TestSendMouse(canvas, WM_LBUTTONDOWN, x + 120, y + 60);
+        ProgramWindow::ShowChanges();
+
+        auto start = Clock::now();
+        InvalidateRect(canvas, nullptr, TRUE);
+        ProgramWindow::ShowChanges();
+        repaint.push_back(MsSince(start));
+
+        start = Clock::now();
+        SendMessageA(mainWindow, WM_COMMAND, MAKEWPARAM(ID_UNDO, 1), 0);
+        command.push_back(MsSince(start));
+        ProgramWindow::ShowChanges();
+        undo.push_back(MsSince(start));
+        state.SetIterationTime(undo.back() / 1e3);
+    }
+    const std::string name = "undo " + std::to_string(figures);
+    state.counters["undo_median_ms"] = Figures()[name + " ms"] = Percentile(undo, 0.5);
+    state.counters["command_median_ms"] = Figures()[name + " command ms"] = Percentile(command, 0.5);
+    state.counters["repaint_median_ms"] = Figures()[name + " repaint ms"] = Percentile(repaint, 0.5);
+    state.counters["undo_per_repaint"] = Percentile(undo, 0.5) / Percentile(repaint, 0.5);
+}
+BENCHMARK(BM_UndoFigure)->Arg(1000)->Arg(10000)->Iterations(60)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+}  // namespace
