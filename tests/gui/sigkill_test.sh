@@ -40,6 +40,7 @@ window="$(wait_for_window 'Tarnwick v1.00')"
 [ -n "$window" ] || fail "the main window did not appear after the last kill"
 xdotool windowactivate --sync "$window" key --clearmodifiers alt+F4
 wait_for_exit "$pid" 20 || fail "the program did not end"
+wait "$pid" || fail "the program ended with an error"
 rows="$(sqlite3 Veldrin.dat 'SELECT count(*) FROM Objects WHERE objType = 1')"
 [ "$rows" = 20 ] || fail "after the last start $rows lines are stored, expected 20"
 echo "PASS: every line survived twenty kills"
