@@ -131,10 +131,26 @@ TEST_F(SurfacePixelsTest, RegularPolygons) {
     const int squareYs[] = {15, 25, 15, 5};
     EXPECT_EQ(PixelsOf([&] { surface_->DrawRegularPolygon(20, 15, 30, 15, 4, 3); }),
               PixelsOf([&] { surface_->DrawPolygon(squareXs, squareYs, 4, 3); }));
+}
 
-    EXPECT_EQ(PixelsOf([&] { surface_->DrawRegularPolygon(20, 15, 33, 15, 250, 3); }),
-              PixelsOf([&] { surface_->DrawRegularPolygon(20, 15, 33, 15, 100, 3); }))
-        << "at most 100 vertices";
+// At most 100 vertices. Below a radius of 16 every vertex count collapses to
+// the same line (each turned vertex is truncated back onto the axis), so the
+// cap is looked at on a radius of 20, where 99, 100, 101 and 102 vertices
+// would each draw differently.
+TEST_F(SurfacePixelsTest, RegularPolygonsHaveAtMostAHundredVertices) {
+    MemoryCanvas wide(48, 48);
+    ASSERT_TRUE(wide.ok());
+    surface_->SetDC(wide.dc());
+    surface_->SetAttributes(kRed, PS_SOLID, 0, kGreen, 0, 8);
+    const auto pixelsOf = [&](int vertices) {
+        wide.Fill(kWhite);
+        surface_->DrawRegularPolygon(24, 24, 44, 24, vertices, 3);
+        return wide.Pixels();
+    };
+    const auto hundred = pixelsOf(100);
+    EXPECT_NE(pixelsOf(99), hundred) << "this radius does not show one vertex more";
+    for (int vertices : {101, 250, INT_MAX}) EXPECT_EQ(pixelsOf(vertices), hundred) << vertices << " vertices";
+    surface_->SetDC(canvas_.dc());
 }
 
 TEST_F(SurfacePixelsTest, TextLiesInsideItsBoxAndTheBoxIsNeverFilled) {

@@ -50,19 +50,45 @@ void CheckDialogUnits(bool anyValue, InputReader& input) {
     const DialogBaseUnits units{v[0], v[1]};
     const QRect pixels = tarnwick::user::DialogUnitsToPixels(units, v[2], v[3], v[4], v[5]);
     // Edges rather than width and height: a height of INT_MIN has no int span.
-    // An extent that would carry the edge past the int range stops there.
-    const auto fitting = [](long long origin, long long extent) {
-        return std::clamp(origin + extent, INT_MIN + 1LL, static_cast<long long>(INT_MAX)) - origin;
+    // The far edge is origin + extent - 1 worked out in 64 bits; where that
+    // leaves int it stops at INT_MIN below and INT_MAX - 1 above (QRect's
+    // far edge plus one must still be an int).
+    const auto farEdge = [](long long origin, long long extent) {
+        return std::clamp(origin + extent - 1, static_cast<long long>(INT_MIN), INT_MAX - 1LL);
     };
     const long long x = ReferenceMulDiv(v[2], units.x, 4), y = ReferenceMulDiv(v[3], units.y, 8);
-    const long long right = x + fitting(x, ReferenceMulDiv(v[4], units.x, 4)) - 1;
-    const long long bottom = y + fitting(y, ReferenceMulDiv(v[5], units.y, 8)) - 1;
+    const long long right = farEdge(x, ReferenceMulDiv(v[4], units.x, 4));
+    const long long bottom = farEdge(y, ReferenceMulDiv(v[5], units.y, 8));
     FUZZ_CHECK(pixels.left() == x && pixels.top() == y && pixels.right() == right && pixels.bottom() == bottom,
                "units %d,%d, rectangle %d,%d %dx%d", v[0], v[1], v[2], v[3], v[4], v[5]);
     FUZZ_CHECK(tarnwick::user::MulDiv(v[6], v[7], v[8]) == ReferenceMulDiv(v[6], v[7], v[8]), "MulDiv(%d, %d, %d)",
                v[6], v[7], v[8]);
     FUZZ_CHECK(tarnwick::user::PointsToPixels(v[6], v[7]) == ReferenceMulDiv(v[6], v[7], 72), "%d points at %d dpi",
                v[6], v[7]);
+}
+
+// Rectangles at the edges of int with the edges written out, so that the
+// check above and the conversion cannot share a mistake. Base units of 4 and
+// 8 make one dialog unit one pixel.
+void CheckPinnedRectangles() {
+    const struct {
+        int x, y, cx, cy;
+        int left, top, right, bottom;
+    } cases[] = {
+        {3, 5, 10, 20, 3, 5, 12, 24},
+        {3, 5, 0, -4, 3, 5, 2, 0},                                             // empty and turned
+        {INT_MAX - 5, 0, 100, 1, INT_MAX - 5, 0, 2147483646, 0},                // stops below INT_MAX
+        {INT_MIN + 5, 0, -100, 1, INT_MIN + 5, 0, -2147483647 - 1, 0},          // stops at INT_MIN
+        {0, INT_MAX, 1, INT_MAX, 0, INT_MAX, 0, 2147483646},
+        {0, INT_MIN, 1, INT_MIN, 0, INT_MIN, 0, -2147483647 - 1},
+    };
+    for (const auto& c : cases) {
+        const QRect pixels = tarnwick::user::DialogUnitsToPixels(DialogBaseUnits{4, 8}, c.x, c.y, c.cx, c.cy);
+        FUZZ_CHECK(pixels.left() == c.left && pixels.top() == c.top && pixels.right() == c.right &&
+                       pixels.bottom() == c.bottom,
+                   "rectangle %d,%d %dx%d came out as %d,%d to %d,%d", c.x, c.y, c.cx, c.cy, pixels.left(),
+                   pixels.top(), pixels.right(), pixels.bottom());
+    }
 }
 
 // ---- Text cut to a buffer ----
@@ -224,6 +250,7 @@ void CheckPageNumber(const std::string& text) {
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     UseOffscreenPlatform();
+    CheckPinnedRectangles();
     FUZZ_CHECK(RegisterModuleResources(GetModuleHandleA(nullptr), kResources, 1), "resources refused");
     dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kDialogId), nullptr, QuietProc, 0);
     FUZZ_CHECK(dialog != nullptr, "no dialog");

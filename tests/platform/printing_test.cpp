@@ -2,6 +2,7 @@
 // the page setup dialog's checks and the blocks it hands back, and the life
 // of a printer DC and its job.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <string>
@@ -169,7 +170,10 @@ protected:
         return StartDocA(dc_, &document);
     }
 
-    std::string file_ = std::filesystem::temp_directory_path() / "tarnwick-printer-dc.pdf";
+    // A name of this process's own: these tests may run side by side, and one
+    // test's clean-up must not remove the other's file.
+    std::string file_ = std::filesystem::temp_directory_path() /
+                        ("tarnwick-printer-dc-" + std::to_string(getpid()) + ".pdf");
     HDC dc_ = nullptr;
 };
 

@@ -15,10 +15,22 @@ trap 'stop_private_cups; rm -rf "$folder"' EXIT
 start_private_cups "$folder"
 add_pdf_queue "$queue" Letter
 
+# Runs one half in ui_tests. A filter that matches nothing exits 0 as well,
+# so the half counts only when it was the one test that ran and it passed.
 run_half() {
-  "$ui_tests" --gtest_filter="$1" 2>&1 | tee "$folder/half.log" >&2
-  if grep -q '\[  SKIPPED \]' "$folder/half.log"; then
-    echo "cups_print_test: $1 was skipped" >&2
+  local log="$folder/half.log" status=0
+  "$ui_tests" --gtest_filter="$1" >"$log" 2>&1 || status=$?
+  cat "$log" >&2
+  if [ "$status" != 0 ]; then
+    echo "cups_print_test: $1 ended with status $status" >&2
+    return 1
+  fi
+  if ! grep -qF '[==========] 1 test from 1 test suite ran.' "$log"; then
+    echo "cups_print_test: not exactly one test ran for $1" >&2
+    return 1
+  fi
+  if ! grep -qF "[       OK ] $1 (" "$log" || ! grep -qF '[  PASSED  ] 1 test.' "$log"; then
+    echo "cups_print_test: $1 did not pass (or was skipped)" >&2
     return 1
   fi
 }

@@ -5,13 +5,12 @@
 #include <sqlite3.h>
 #include <sys/stat.h>
 
-#include <cstdio>
 #include <fstream>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "application.h"
+#include "child_test_run.h"
 #include "library_path.h"
 #include "resources.h"
 #include "temp_folder.h"
@@ -33,14 +32,6 @@ bool AnyLibraryMissing() {
         if (access((TestBinaryFolder() + library).c_str(), F_OK) != 0) return true;
     }
     return false;
-}
-
-std::string RunAndRead(const std::string& command) {
-    std::unique_ptr<FILE, int (*)(FILE*)> run(popen(command.c_str(), "r"), pclose);
-    std::string output;
-    char line[512];
-    while (run && fgets(line, sizeof(line), run.get()) != nullptr) output += line;
-    return output;
 }
 
 std::vector<ModalRequest> boxes;
@@ -65,11 +56,9 @@ TEST(StartUp, WithoutAnyOneLibraryOnlyTheLoadErrorBoxShows) {
         chmod(program.File("ui_tests").c_str(), 0755);
         CopyFile(from + missing, work.File(missing));  // planted where the program must not look
         // A start that wrongly succeeded would wait in its message loop.
-        std::string output = RunAndRead("cd " + work.Path() + " && timeout 60 " + program.File("ui_tests") +
-                                        " --gtest_filter=" + kChildTest + " 2>&1; echo exit=$?");
-        EXPECT_NE(output.find(std::string("[       OK ] ") + kChildTest), std::string::npos)
-            << "without " << missing << ":\n" << output;
-        EXPECT_NE(output.find("exit=0"), std::string::npos) << output;
+        EXPECT_TRUE(RanAloneAndPassed(RunChildTest(work.Path(), program.File("ui_tests"), kChildTest, "timeout 60 "),
+                                      kChildTest))
+            << "without " << missing;
     }
 }
 

@@ -100,9 +100,11 @@ TEST_F(StorageFailureTest, ALockHeldElsewhereNeverFreezesTheWindow) {
     sqlite3* other = nullptr;
     ASSERT_EQ(sqlite3_open(kDatabaseFile, &other), SQLITE_OK);
     ASSERT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+    // The lock stays until this test lets it go, so the figure is kept
+    // however slowly the machine runs; the ceiling tells a moment from a freeze.
     const auto start = std::chrono::steady_clock::now();
     const std::string drawn = Draw(1);
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(250));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
     EXPECT_EQ(Caption(), "Tarnwick v1.00 - 1 figure not saved");
     sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
     sqlite3_close(other);
