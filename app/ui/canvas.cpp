@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "application.h"
+#include "page_layer.h"
 #include "tool_choice.h"
 #include "toolbar_settings.h"
 
@@ -35,11 +36,16 @@ void SetPageMapping(HDC dc, const RECT& client) {
     SetWindowOrgEx(dc, application.originX, application.originY, nullptr);
 }
 
+HRGN SelectClientClip(HWND canvas, HDC dc, RECT& client) {
+    GetClientRect(canvas, &client);
+    HRGN clip = CreateRectRgn(client.left, client.top, client.right, client.bottom);
+    SelectClipRgn(dc, clip);
+    return clip;
+}
+
 void PrepareScreen(HWND canvas, HDC dc) {
     RECT client{};
-    GetClientRect(canvas, &client);
-    saved.clip = CreateRectRgn(client.left, client.top, client.right, client.bottom);
-    SelectClipRgn(dc, saved.clip);
+    saved.clip = SelectClientClip(canvas, dc, client);
     SetPageMapping(dc, client);
 }
 
@@ -83,9 +89,11 @@ LRESULT OnPaint(HWND canvas) {
     return 0;
 }
 
-// The control's own procedure comes back before the window goes.
+// The control's own procedure comes back before the window goes, and the
+// page's pixels go with it.
 LRESULT OnDestroy(HWND canvas) {
     SetWindowLongPtrA(canvas, GWL_WNDPROC, GetWindowLongPtrA(canvas, GWL_USERDATA));
+    CanvasLayer().Release();
     return 0;
 }
 
@@ -106,18 +114,28 @@ LRESULT CanvasProc(HWND canvas, UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcA(canvas, message, wParam, lParam);
 }
 
-void PrepareDC(HWND window, HDC dc, int screen) {
-    saved.dc = dc;
-    saved.level = SaveDC(dc);
-    // The canvas's boxes are on its parent, the main window.
-    const ToolbarSettings settings = ReadToolbar(screen ? GetParent(window) : window);
+void ApplyToolbarSettings(HWND mainWindow) {
+    const ToolbarSettings settings = ReadToolbar(mainWindow);
     Application& application = TheApplication();
     if (application.currentTool != nullptr) application.currentTool->SetTemporary(settings.temporary);
     if (application.surface != nullptr) {
         application.surface->SetAttributes(settings.colour, settings.penStyle, settings.penWidth,
-                                           settings.fillColour, settings.fillOn,
-                                           settings.fontHeight);
+                                           settings.fillColour, settings.fillOn, settings.fontHeight);
     }
+}
+
+// The region is the DC's own copy once selected.
+void PrepareCanvasMapping(HWND canvas, HDC dc) {
+    RECT client{};
+    DeleteObject(SelectClientClip(canvas, dc, client));
+    SetPageMapping(dc, client);
+}
+
+void PrepareDC(HWND window, HDC dc, int screen) {
+    saved.dc = dc;
+    saved.level = SaveDC(dc);
+    // The canvas's boxes are on its parent, the main window.
+    ApplyToolbarSettings(screen ? GetParent(window) : window);
     if (screen) {
         PrepareScreen(window, dc);
     } else {

@@ -25,6 +25,17 @@ void PrepareDC(HWND window, HDC dc, int screen);
 // Puts the DC back as PrepareDC found it.
 void FinishDC(int screen);
 
+// The toolbar's settings to the surface and the Temp box to the current
+// tool, as PrepareDC brings them.
+void ApplyToolbarSettings(HWND mainWindow);
+// The canvas's clip and page mapping on another DC, for drawing the page
+// as the canvas shows it.
+void PrepareCanvasMapping(HWND canvas, HDC dc);
+// The page as the canvas shows it, without the shape under way: the sheet,
+// its ruling and margin, the grey below it and the page's figures, on a DC
+// with the canvas's mapping.
+void DrawPage(HWND canvas, HDC dc);
+
 // Asks for the whole canvas to be drawn again.
 BOOL InvalidateCanvas();
 

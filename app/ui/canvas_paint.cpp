@@ -1,8 +1,10 @@
 // Painting the canvas: the sheet of ruled paper, the grey beyond it, the
-// figures of the page and the shape under way. Every paint draws all of it;
-// there is no copy kept off screen.
+// figures of the page and the shape under way. The page itself is kept in
+// the canvas's page layer, so a paint copies it and draws the shape under
+// way on top.
 #include "application.h"
 #include "canvas.h"
+#include "page_layer.h"
 
 namespace {
 
@@ -54,7 +56,9 @@ void DrawRules(ZDrawSp* surface) {
 
 }  // namespace
 
-void Application::PaintCanvas(HWND canvas, HDC dc) {
+void DrawPage(HWND canvas, HDC dc) {
+    Application& application = TheApplication();
+    ZDrawSp* surface = application.surface;
     if (surface == nullptr) return;
     surface->SetDC(dc);
     const POINT corner = BottomRightOnPage(canvas, dc);
@@ -65,7 +69,17 @@ void Application::PaintCanvas(HWND canvas, HDC dc) {
     DrawRules(surface);
     Use(surface, kMarginInk);
     surface->DrawLine(kMarginX, 0, kMarginX, -kPageHeight, kModeKeepRop);
-    DrawPageObjects(dc);
+    application.DrawPageObjects(dc);
+}
+
+// The shape under way is drawn with the toolbar's settings, as every mouse
+// event draws it, so the next event takes it off exactly; the figures
+// drawn before it leave their own settings in the surface.
+void Application::PaintCanvas(HWND canvas, HDC dc) {
+    if (surface == nullptr) return;
+    CanvasLayer().Show(canvas, dc);
+    surface->SetDC(dc);
+    ApplyToolbarSettings(GetParent(canvas));
     if (currentTool != nullptr) currentTool->Redraw();
 }
 

@@ -2,13 +2,17 @@
 
 #include "application.h"
 #include "canvas.h"
+#include "page_layer.h"
 
 namespace {
 
 class CanvasListener final : public ScreenListener {
 public:
-    void PageChanged() override { InvalidateCanvas(); }
-    void FigureAdded(DrawObject*) override { InvalidateCanvas(); }
+    void PageChanged() override {
+        CanvasLayer().Invalidate();
+        InvalidateCanvas();
+    }
+    void FigureAdded(DrawObject* figure) override { CanvasLayer().AddFigure(TheApplication().canvasWindow, figure); }
     // The canvas's parent is the main window; without a canvas there is no
     // caption to change.
     void CaptionChanged(const char* caption) override {

@@ -123,7 +123,10 @@ public:
     // ---- what was drawn, for DCs of windows that show their pixels ----
     // Primitives report the device pixels they may have changed; a window
     // shows only those again when its DC is released.
-    void TrackDrawing() { tracksDrawing_ = true; }
+    void TrackDrawing(bool tracks = true) { tracksDrawing_ = tracks; }
+    bool TracksDrawing() const { return tracksDrawing_; }
+    bool HasDrawn() const { return !drawn_.isEmpty(); }
+    QRect Drawn() const { return drawn_; }
     void NoteDrawn(const QRect& deviceArea) {
         if (tracksDrawing_) drawn_ |= deviceArea;
     }

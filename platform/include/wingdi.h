@@ -103,6 +103,16 @@
 
 #define SP_ERROR (-1)
 
+// BitBlt: the source rectangle copied as it is.
+#define SRCCOPY 0x00CC0020
+
+// SetBoundsRect / GetBoundsRect.
+#define DCB_RESET 0x0001
+#define DCB_ACCUMULATE 0x0002
+#define DCB_SET (DCB_RESET | DCB_ACCUMULATE)
+#define DCB_ENABLE 0x0004
+#define DCB_DISABLE 0x0008
+
 // ---- device settings -----------------------------------------------------------
 #define CCHDEVICENAME 32
 #define CCHFORMNAME 32
@@ -211,6 +221,19 @@ WINAPI_EXPORT BOOL SetWindowOrgEx(HDC dc, int x, int y, LPPOINT old);
 WINAPI_EXPORT BOOL SetViewportOrgEx(HDC dc, int x, int y, LPPOINT old);
 WINAPI_EXPORT BOOL DPtoLP(HDC dc, LPPOINT points, int count);
 WINAPI_EXPORT BOOL LPtoDP(HDC dc, LPPOINT points, int count);
+
+// ---- blocks of pixels and what drawing touched ----------------------------------
+// Copies a rectangle of one DC's pixels to another, each rectangle in its own
+// DC's logical units; only SRCCOPY.
+WINAPI_EXPORT BOOL BitBlt(HDC dest, int x, int y, int width, int height, HDC source, int sourceX, int sourceY,
+                          DWORD rop);
+// Starts (DCB_ENABLE) or stops (DCB_DISABLE) a DC gathering the rectangle
+// its drawing touches, and empties it with DCB_RESET; returns the former
+// state (DCB_ENABLE or DCB_DISABLE, with DCB_SET when it held a rectangle).
+WINAPI_EXPORT UINT SetBoundsRect(HDC dc, const RECT* rect, UINT flags);
+// The gathered rectangle in logical units; DCB_SET when there is one, else
+// DCB_RESET; flags DCB_RESET empties it afterwards.
+WINAPI_EXPORT UINT GetBoundsRect(HDC dc, LPRECT rect, UINT flags);
 
 // ---- drawing -----------------------------------------------------------------
 WINAPI_EXPORT BOOL MoveToEx(HDC dc, int x, int y, LPPOINT old);
