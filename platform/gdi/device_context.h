@@ -134,6 +134,10 @@ public:
         return drawn;
     }
 
+    // The selected pen as ApplyPen would put it in force under the present
+    // mapping and raster operation; cheap, and asks nothing of the painter.
+    DevicePen SelectedPen() const;
+
     // ---- what is in force (valid after ApplyPen / ApplyBrush) ----
     const DevicePen& PenInForce() const { return cache_.pen; }
     bool BrushIsHollow() const { return cache_.brushHollow; }

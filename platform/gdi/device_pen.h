@@ -24,6 +24,13 @@ struct DevicePen {
     }
 };
 
+// How far beyond a figure's bounds its pixels may reach, in device pixels.
+// Every figure centres its pen on its outline, so about half the width
+// leaves the bounds; the whole width and a pixel more leaves room for
+// round ends and rounding. Figures are culled, noted as drawn and given
+// scratch space by this one measure.
+inline int PenReach(const DevicePen& pen) { return pen.width + 1; }
+
 // A logical pen under a transform and a raster operation. As on Win32, only
 // a one-pixel pen keeps its dashes.
 DevicePen TranslatePen(const PenData& pen, const Transform& transform, const RasterOp& rop);

@@ -78,9 +78,11 @@ bool DeviceContext::ApplyRasterState() {
 
 void DeviceContext::ApplyCopyMode() { SetComposition(QPainter::CompositionMode_SourceOver); }
 
+DevicePen DeviceContext::SelectedPen() const { return TranslatePen(state.pen->pen, transform, Rop()); }
+
 bool DeviceContext::ApplyPen() {
     if (!ApplyRasterState()) return false;
-    DevicePen pen = TranslatePen(state.pen->pen, transform, Rop());
+    const DevicePen pen = SelectedPen();
     if (!cache_.penValid || !(cache_.pen == pen)) {
         painter_.setPen(MakeQPen(pen));
         cache_.pen = pen;
