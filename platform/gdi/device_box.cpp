@@ -19,10 +19,7 @@ void FillBox(QPainter& painter, const DeviceBox& box, const QColor& colour) {
 
 bool PrepareBoxFigure(DeviceContext& context, int left, int top, int right, int bottom, DeviceBox& box) {
     box = MapBox(context, left, top, right, bottom);
-    if (box.IsEmpty() || OutsideTarget(context, box.Pixels())) return false;
-    if (!context.ApplyPen() || !context.ApplyBrush()) return false;
-    NoteFigure(context, box.Pixels());
-    return true;
+    return !box.IsEmpty() && PrepareFigure(context, box.Pixels(), Outline::Closed);
 }
 
 }  // namespace tarnwick::gdi

@@ -106,8 +106,9 @@ public:
     // Composition mode and clip for the ROP. False when the raster
     // operation draws nothing (R2_NOP).
     bool ApplyRasterState();
-    // Painter pen/brush for the selected objects (composition and clip too).
-    bool ApplyPen();
+    // Painter pen/brush for the selected objects (composition and clip too);
+    // the pen as SelectedPen gave it.
+    bool ApplyPen(const DevicePen& pen);
     bool ApplyBrush();
     // Composition for SetPixel, text and FillRect, which ignore the ROP.
     void ApplyCopyMode();

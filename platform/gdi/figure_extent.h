@@ -11,15 +11,17 @@
 
 namespace tarnwick::gdi {
 
-// Whether a figure within these device bounds (inclusive), drawn with the
-// selected pen, can change no pixel of an image target: it lies wholly
-// outside the image or the clip. Asked before the pen is put in force, so
-// that such figures cost nothing of the painter.
-bool OutsideTarget(const DeviceContext& context, const QRect& bounds);
+enum class Outline : bool {
+    Open,    // a line: the pen alone
+    Closed,  // a rectangle, ellipse or polygon: the pen and the brush
+};
 
-// Tells the DC which pixels a figure within these device bounds (inclusive)
-// may have changed with the pen in force.
-void NoteFigure(DeviceContext& context, const QRect& bounds);
+// Readies a figure within these device bounds (inclusive): false when it
+// would change no pixel (outside an image target, R2_NOP, a line without a
+// pen); else the selected pen, and for a closed outline the brush, are put
+// in force and the figure is noted as drawn. The pen that decides whether
+// the figure is culled is the one it is drawn with, worked out once.
+bool PrepareFigure(DeviceContext& context, const QRect& bounds, Outline outline);
 
 }  // namespace tarnwick::gdi
 

@@ -33,9 +33,7 @@ void DrawDeviceLine(DeviceContext& context, POINT from, POINT to) {
     if (from.x == to.x && from.y == to.y) return;
     const QRect bounds(QPoint(std::min(from.x, to.x), std::min(from.y, to.y)),
                        QPoint(std::max(from.x, to.x), std::max(from.y, to.y)));
-    if (OutsideTarget(context, bounds)) return;
-    if (!context.ApplyPen() || context.PenInForce().IsNull()) return;
-    NoteFigure(context, bounds);
+    if (!PrepareFigure(context, bounds, Outline::Open)) return;
     if (TryAxisAlignedSpan(context, from, to)) return;
     context.ActivePainter().drawLine(QPoint(from.x, from.y), QPoint(to.x, to.y));
 }

@@ -80,9 +80,8 @@ void DeviceContext::ApplyCopyMode() { SetComposition(QPainter::CompositionMode_S
 
 DevicePen DeviceContext::SelectedPen() const { return TranslatePen(state.pen->pen, transform, Rop()); }
 
-bool DeviceContext::ApplyPen() {
+bool DeviceContext::ApplyPen(const DevicePen& pen) {
     if (!ApplyRasterState()) return false;
-    const DevicePen pen = SelectedPen();
     if (!cache_.penValid || !(cache_.pen == pen)) {
         painter_.setPen(MakeQPen(pen));
         cache_.pen = pen;

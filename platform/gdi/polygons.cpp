@@ -16,9 +16,7 @@ BOOL Polygon(HDC dc, const POINT* points, int count) {
         polygon.setPoint(i, p.x, p.y);
     }
     const QRect bounds = polygon.boundingRect();
-    if (OutsideTarget(*context, bounds)) return TRUE;
-    if (!context->ApplyPen() || !context->ApplyBrush()) return TRUE;
-    NoteFigure(*context, bounds);
+    if (!PrepareFigure(*context, bounds, Outline::Closed)) return TRUE;
     if (context->PenInForce().width > 1) {
         // A wide pen is centred on the edge pixels' centres.
         QPolygonF centred = QPolygonF(polygon).translated(0.5, 0.5);
