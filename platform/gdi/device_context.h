@@ -138,6 +138,9 @@ public:
     // The selected pen as ApplyPen would put it in force under the present
     // mapping and raster operation; cheap, and asks nothing of the painter.
     DevicePen SelectedPen() const;
+    // Device pixels to one pixel of the screen whose look the DC gives its
+    // pens: 1 but on printers, which draw pens as the canvas shows them.
+    double ScreenPixel() const { return kind == DeviceKind::Device ? PrinterScreenPixel(dpiX) : 1.0; }
 
     // ---- what is in force (valid after ApplyPen / ApplyBrush) ----
     const DevicePen& PenInForce() const { return cache_.pen; }

@@ -78,7 +78,9 @@ bool DeviceContext::ApplyRasterState() {
 
 void DeviceContext::ApplyCopyMode() { SetComposition(QPainter::CompositionMode_SourceOver); }
 
-DevicePen DeviceContext::SelectedPen() const { return TranslatePen(state.pen->pen, transform, Rop()); }
+DevicePen DeviceContext::SelectedPen() const {
+    return TranslatePen(state.pen->pen, transform, Rop(), ScreenPixel());
+}
 
 bool DeviceContext::ApplyPen(const DevicePen& pen) {
     if (!ApplyRasterState()) return false;

@@ -31,15 +31,20 @@ void DrawSolidFrameRectangle(DeviceContext& context, const DeviceBox& box, int w
     if (brush) FillPixels(painter, i0, j0, i1, j1, *brush);
 }
 
-// A dashed outline through the edge pixels' centres, the brush inside it.
-void DrawDashedFrameRectangle(DeviceContext& context, const DeviceBox& box, const QColor* brush) {
+// A dashed outline through the edge pixels, the brush inside it. A pen
+// wider than a pixel (a printer's) is centred on them as a solid frame is.
+void DrawDashedFrameRectangle(DeviceContext& context, const DeviceBox& box, int width, const QColor* brush) {
     QPainter& painter = context.ActivePainter();
     if (brush) FillPixels(painter, box.left + 1, box.top + 1, box.right - 2, box.bottom - 2, *brush);
     QPolygon outline;
     outline << QPoint(box.left, box.top) << QPoint(box.right - 1, box.top)
             << QPoint(box.right - 1, box.bottom - 1) << QPoint(box.left, box.bottom - 1)
             << QPoint(box.left, box.top);
-    painter.drawPolyline(outline);
+    if (width > 1) {
+        painter.drawPolyline(QPolygonF(outline).translated(0.5, 0.5));
+    } else {
+        painter.drawPolyline(outline);
+    }
 }
 
 const QColor* BrushColour(DeviceContext& context, QColor& storage) {
@@ -66,7 +71,7 @@ BOOL Rectangle(HDC dc, int left, int top, int right, int bottom) {
     } else if (pen.style == PS_SOLID) {
         DrawSolidFrameRectangle(*context, box, pen.width, ToQColor(pen.colour), brush);
     } else {
-        DrawDashedFrameRectangle(*context, box, brush);
+        DrawDashedFrameRectangle(*context, box, pen.width, brush);
     }
     return TRUE;
 }
