@@ -1,22 +1,16 @@
 #include "draw_surface.h"
 
 #include <algorithm>
-#include <climits>
 #include <cstdlib>
 #include <new>
 
 #include "draw_object_component.h"
+#include "saturated_int.h"
 
 namespace {
 
 constexpr double kFullTurn = 6.283185307179586;
 constexpr int kMostRegularVertices = 100;
-
-// Coordinates far outside any page must not overflow on their way to GDI.
-int SaturatedSum(long long a, long long b) {
-    return static_cast<int>(std::clamp(a + b, static_cast<long long>(INT_MIN),
-                                       static_cast<long long>(INT_MAX)));
-}
 
 }  // namespace
 
@@ -39,9 +33,9 @@ void DrawSurface::SetAttributes(COLORREF colour, int penStyle, int penWidth, COL
 void DrawSurface::DrawEllipse(int cx, int cy, int rx, int ry, int mode) {
     if (dc_ == nullptr) return;
     BeginDraw(mode);
-    // Negated in 64 bits: the lowest int has no 32-bit negative.
-    Ellipse(dc_, SaturatedSum(cx, -static_cast<long long>(rx)),
-            SaturatedSum(cy, -static_cast<long long>(ry)), SaturatedSum(cx, rx), SaturatedSum(cy, ry));
+    // Summed in 64 bits: the lowest int has no 32-bit negative.
+    const long long x = cx, y = cy;
+    Ellipse(dc_, SaturatedInt(x - rx), SaturatedInt(y - ry), SaturatedInt(x + rx), SaturatedInt(y + ry));
     EndDraw();
 }
 

@@ -1,19 +1,13 @@
 // Text and its outline box. Both use the same font and baseline-left
 // alignment, so the box is exactly where the text would go.
-#include <algorithm>
-#include <climits>
 #include <cstring>
 
 #include "draw_surface.h"
+#include "saturated_int.h"
 
 namespace {
 
 constexpr UINT kBaselineLeft = TA_BASELINE | TA_LEFT | TA_NOUPDATECP;
-
-int Clamped(long long value) {
-    return static_cast<int>(std::clamp(value, static_cast<long long>(INT_MIN),
-                                       static_cast<long long>(INT_MAX)));
-}
 
 int TextLength(const char* text) { return static_cast<int>(std::strlen(text)); }
 
@@ -22,7 +16,7 @@ int TextLength(const char* text) { return static_cast<int>(std::strlen(text)); }
 // The negative height asks for the character height, not the cell height.
 // The lowest int, which has no 32-bit negative, asks for the largest height.
 HFONT DrawSurface::CreateTextFont() const {
-    const int height = Clamped(-static_cast<long long>(fontHeight_));
+    const int height = SaturatedInt(-static_cast<long long>(fontHeight_));
     return CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
                        "Arial");
@@ -57,6 +51,6 @@ void DrawSurface::DrawStringBox(int x, int y, const char* text, int mode) {
         const long long width = static_cast<long long>(extent.right) - extent.left;
         const long long height = static_cast<long long>(extent.bottom) - extent.top;
         SelectObject(dc_, GetStockObject(NULL_BRUSH));
-        Rectangle(dc_, x, Clamped(y - height), Clamped(x + width), y);
+        Rectangle(dc_, x, SaturatedInt(y - height), SaturatedInt(x + width), y);
     });
 }

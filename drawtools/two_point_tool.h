@@ -9,9 +9,7 @@
 #ifndef TARNWICK_DRAWTOOLS_TWO_POINT_TOOL_H
 #define TARNWICK_DRAWTOOLS_TWO_POINT_TOOL_H
 
-#include <algorithm>
-#include <climits>
-
+#include "saturated_int.h"
 #include "tool_base.h"
 
 struct TwoPointFamily {
@@ -29,11 +27,7 @@ struct FigurePoints {
 };
 
 // An offset beyond the range of int saturates rather than overflowing.
-inline int SaturatedOffset(int from, int to) {
-    const long long offset = static_cast<long long>(to) - from;
-    return static_cast<int>(std::clamp(offset, static_cast<long long>(INT_MIN),
-                                       static_cast<long long>(INT_MAX)));
-}
+inline int SaturatedOffset(int from, int to) { return SaturatedInt(static_cast<long long>(to) - from); }
 
 inline FigurePoints FigureOf(const TwoPointFamily& family, int x0, int y0, int x1, int y1) {
     if (family.secondIsOffset) return {x0, y0, SaturatedOffset(x0, x1), SaturatedOffset(y0, y1)};

@@ -27,10 +27,10 @@ bool DashPattern::IsOn(long long position) const {
     }
 }
 
-QList<qreal> QtDashPattern(int style) {
+QList<qreal> QtDashPattern(int style, qreal unit) {
     const DashPattern dashes = CosmeticDashes(style);
     QList<qreal> pattern;
-    for (int i = 0; i < dashes.count; ++i) pattern.append(dashes.lengths[i]);
+    for (int i = 0; i < dashes.count; ++i) pattern.append(dashes.lengths[i] * unit);
     return pattern;
 }
 

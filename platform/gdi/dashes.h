@@ -19,8 +19,9 @@ struct DashPattern {
 // The pattern of a pen style (PS_DASH for any style that is not a dot style).
 DashPattern CosmeticDashes(int style);
 
-// The same pattern as QPen::setDashPattern takes it.
-QList<qreal> QtDashPattern(int style);
+// The same pattern as QPen::setDashPattern takes it, each pixel counted as
+// `unit`.
+QList<qreal> QtDashPattern(int style, qreal unit);
 
 }  // namespace tarnwick::gdi
 

@@ -106,8 +106,9 @@ public:
     // Composition mode and clip for the ROP. False when the raster
     // operation draws nothing (R2_NOP).
     bool ApplyRasterState();
-    // Painter pen/brush for the selected objects (composition and clip too).
-    bool ApplyPen();
+    // Painter pen/brush for the selected objects (composition and clip too);
+    // the pen as SelectedPen gave it.
+    bool ApplyPen(const DevicePen& pen);
     bool ApplyBrush();
     // Composition for SetPixel, text and FillRect, which ignore the ROP.
     void ApplyCopyMode();
@@ -136,6 +137,13 @@ public:
         drawn_ = QRect();
         return drawn;
     }
+
+    // The selected pen as ApplyPen would put it in force under the present
+    // mapping and raster operation; cheap, and asks nothing of the painter.
+    DevicePen SelectedPen() const;
+    // Device pixels to one pixel of the screen whose look the DC gives its
+    // pens: 1 but on printers, which draw pens as the canvas shows them.
+    double ScreenPixel() const { return kind == DeviceKind::Device ? PrinterScreenPixel(dpiX) : 1.0; }
 
     // ---- what is in force (valid after ApplyPen / ApplyBrush) ----
     const DevicePen& PenInForce() const { return cache_.pen; }

@@ -78,9 +78,12 @@ bool DeviceContext::ApplyRasterState() {
 
 void DeviceContext::ApplyCopyMode() { SetComposition(QPainter::CompositionMode_SourceOver); }
 
-bool DeviceContext::ApplyPen() {
+DevicePen DeviceContext::SelectedPen() const {
+    return TranslatePen(state.pen->pen, transform, Rop(), ScreenPixel());
+}
+
+bool DeviceContext::ApplyPen(const DevicePen& pen) {
     if (!ApplyRasterState()) return false;
-    DevicePen pen = TranslatePen(state.pen->pen, transform, Rop());
     if (!cache_.penValid || !(cache_.pen == pen)) {
         painter_.setPen(MakeQPen(pen));
         cache_.pen = pen;

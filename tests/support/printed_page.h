@@ -1,8 +1,8 @@
 // A printed PDF as a test sees it: what pdfinfo says of it, and its first
 // page rasterised by pdftoppm at 254 dots per inch, where one pixel is
 // 0.1 mm on paper, the program's own page unit.
-#ifndef TARNWICK_TESTS_UI_PRINTED_PAGE_H
-#define TARNWICK_TESTS_UI_PRINTED_PAGE_H
+#ifndef TARNWICK_TESTS_SUPPORT_PRINTED_PAGE_H
+#define TARNWICK_TESTS_SUPPORT_PRINTED_PAGE_H
 
 #include <cstdio>
 #include <fstream>

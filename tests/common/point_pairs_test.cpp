@@ -1,5 +1,6 @@
-// Appending to the polygon's two coordinate arrays: both grow or neither
-// does, even when the second array runs out of memory.
+// Appending to two parallel coordinate arrays (a figure's, the polygon
+// tool's): both grow or neither does, even when the second array runs out
+// of memory.
 #include <gtest/gtest.h>
 
 #include <vector>

@@ -2,8 +2,8 @@
 // touches both arrays; when the second cannot grow, the first is put back, so
 // a failed append leaves no half-added point behind. Templates over the array
 // type so the rollback can be checked with an array that refuses to grow.
-#ifndef TARNWICK_DRAWTOOLS_POINT_PAIRS_H
-#define TARNWICK_DRAWTOOLS_POINT_PAIRS_H
+#ifndef TARNWICK_COMMON_POINT_PAIRS_H
+#define TARNWICK_COMMON_POINT_PAIRS_H
 
 #include <cstring>
 
