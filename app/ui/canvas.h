@@ -7,8 +7,10 @@
 
 #include "windows.h"
 
-// The crosshair shown over the canvas; loaded at start, null until then.
+// The crosshair shown over the canvas, and the eraser shown instead while
+// erasing; loaded at start, null until then.
 extern HCURSOR canvasCursor;
+extern HCURSOR eraserCursor;
 
 // The page width in page units, which always fills the canvas's width.
 inline constexpr int kPageWidth = 2159;
@@ -24,6 +26,11 @@ LRESULT CanvasProc(HWND canvas, UINT message, WPARAM wParam, LPARAM lParam);
 void PrepareDC(HWND window, HDC dc, int screen);
 // Puts the DC back as PrepareDC found it.
 void FinishDC(int screen);
+
+// The canvas's page mapping for a client area, with the viewport origin at
+// the DC's (0, 0): a memory DC whose viewport origin is then moved shows a
+// part of the canvas pixel for pixel.
+void SetPageMapping(HDC dc, const RECT& client);
 
 // Asks for the whole canvas to be drawn again.
 BOOL InvalidateCanvas();
