@@ -86,7 +86,7 @@ public:
     static int RowToObject(void* context, int columnCount, char** columnTexts, char** columnNames);
 
     // The figures on screen, each with its row and box, in the page
-    // objects' order; null while that record does not match them.
+    // objects' order; null while that record is not known.
     const ShownFigures* Shown();
     // Removes the figure at a position of the page objects (0 the first
     // drawn) from the page on screen and its row from the file; the page
