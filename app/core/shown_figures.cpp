@@ -2,14 +2,15 @@
 
 #include <new>
 
+// The memory of a large page goes with it.
 void ShownFigures::Clear(int pageNumber) {
-    figures_.clear();
+    std::vector<ShownFigure>().swap(figures_);
     page_ = pageNumber;
     known_ = true;
 }
 
 void ShownFigures::Forget() {
-    figures_.clear();
+    std::vector<ShownFigure>().swap(figures_);
     page_ = 0;
     known_ = false;
 }
@@ -19,7 +20,7 @@ void ShownFigures::Add(FigureIdentity identity, FigureBox box) {
     try {
         figures_.push_back({identity, box});
     } catch (const std::bad_alloc&) {
-        figures_.clear();
+        std::vector<ShownFigure>().swap(figures_);
         known_ = false;
     }
 }
