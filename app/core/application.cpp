@@ -114,10 +114,11 @@ void Application::AddFinishedFigure(DrawObject* figure) {
     if (pageObjects == nullptr || figure == nullptr) return;
     // The list takes its own reference; the tool drops its creation
     // reference once the callback returns.
-    pageObjects->AddTail(figure);
-    SaveObject(figure);
+    pages_.AddFigure(figure, currentPage);
     if (screen_ != nullptr) screen_->FigureAdded(figure);
 }
+
+int Application::EraseFigure(std::size_t position) { return pages_.Erase(position, currentPage) ? 1 : 0; }
 
 int Application::NextPage() {
     // The largest page number is the last page: there is no next one.

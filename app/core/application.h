@@ -83,6 +83,13 @@ public:
     int Undo();
     int Redo();
 
+    // Erases the figure at a position of the page objects (0 the first
+    // drawn) from the current page and the file; 1 when it went.
+    int EraseFigure(std::size_t position);
+    // The current page's figures with their rows and boxes, in the page
+    // objects' order; null while they are not known.
+    const ShownFigures* ShownFigureRecord() { return pages_.Shown(); }
+
     // Where the record tells the screen what to draw again; null for none.
     void SetScreen(ScreenListener* screen);
     // The host callback's part: a finished figure joins the page on screen

@@ -4,6 +4,7 @@
 #include <new>
 
 bool KeptRows::Add(KeptRow&& row) {
+    row.serial = ++lastSerial_;
     try {
         rows_.push_back(std::move(row));
         return true;

@@ -26,12 +26,13 @@ struct KeptRow {
     long long formerRowid = 0;  // the place it had before an undo took it out; 0 for none
     HistoryPlace origin;
     bool fromUnsavedFile = false;  // a row a former run left in the unsaved file
+    std::uint64_t serial = 0;      // given by Add: which kept row it is, until it is stored
 };
 
 class KeptRows {
 public:
-    // Takes the row; false, and the row left with the caller as it was,
-    // when memory runs out.
+    // Takes the row under a serial of its own; false, and the row left with
+    // the caller, when memory runs out.
     bool Add(KeptRow&& row);
     const std::deque<KeptRow>& Rows() const { return rows_; }
     // The first `count` rows were stored.
@@ -49,6 +50,7 @@ public:
 
 private:
     std::deque<KeptRow> rows_;
+    std::uint64_t lastSerial_ = 0;
 };
 
 #endif

@@ -11,6 +11,7 @@ void PageStore::Attach(ZISqllite* store, ZDrawSp* surface, ZLinklistCOM* pageObj
     store_ = store;
     surface_ = surface;
     pageObjects_ = pageObjects;
+    shown_.Forget();
 }
 
 void PageStore::ShowStatus() {
@@ -54,10 +55,6 @@ int ReadNumber(void* context, int count, char** texts, char**) {
     if (count >= 1) *static_cast<long long*>(context) = std::strtoll(texts[0], nullptr, 10);
     return 0;
 }
-
-namespace {
-
-}  // namespace
 
 // A statement that changes the file; damage it meets is remembered, since
 // the store writes nothing into a damaged file from then on.
@@ -143,9 +140,13 @@ void PageStore::UnsavedFileStored() {
     unsavedToken_ = 0;
 }
 
+// Each stored row's rowid goes to its place in the history and, when its
+// figure is on screen, to the record of the figures shown.
 void PageStore::NoteStoredRows(const std::vector<long long>& rowids) {
     for (std::size_t i = 0; i < rowids.size(); ++i) {
-        HistoryRow* row = history_.Row(kept_.Rows()[i].origin);
+        const KeptRow& kept = kept_.Rows()[i];
+        if (kept.pageNumber == shown_.Page()) shown_.Stored(-static_cast<FigureIdentity>(kept.serial), rowids[i]);
+        HistoryRow* row = history_.Row(kept.origin);
         if (row == nullptr) continue;
         row->rowid = rowids[i];
         row->inFile = true;
@@ -155,14 +156,29 @@ void PageStore::NoteStoredRows(const std::vector<long long>& rowids) {
 // The figure joins the kept rows and they are written in order, and the
 // history learns of it. Only when even keeping it fails (no memory) is it
 // written on its own.
-void PageStore::Save(DrawObject* object, int pageNumber) {
-    if (store_ == nullptr || object == nullptr) return;
-    OwnedText objData = EncodeFigure(object);
-    if (!objData) return;
-    KeepFigure(std::move(objData), pageNumber, object->GetKind());
+void PageStore::Save(DrawObject* object, int pageNumber) { Store(object, pageNumber, false); }
+
+// The figure on screen gets its entry in the record of the figures shown
+// before it is written, so that writing it gives the entry its rowid. A
+// figure without an encoding has no row, and draws nothing.
+void PageStore::AddFigure(DrawObject* figure, int pageNumber) {
+    if (pageObjects_ == nullptr || figure == nullptr) return;
+    pageObjects_->AddTail(figure);
+    Store(figure, pageNumber, shown_.Page() == pageNumber);
 }
 
-void PageStore::KeepFigure(OwnedText objData, int pageNumber, int kind) {
+void PageStore::Store(DrawObject* object, int pageNumber, bool shown) {
+    if (store_ == nullptr || object == nullptr) return;
+    OwnedText objData = EncodeFigure(object);
+    if (!objData) {
+        if (shown) shown_.Add(0, FigureBox{});
+        return;
+    }
+    const FigureBox box = shown ? BoxOfObjData(objData.get()) : FigureBox{};
+    KeepFigure(std::move(objData), pageNumber, object->GetKind(), shown ? &box : nullptr);
+}
+
+void PageStore::KeepFigure(OwnedText objData, int pageNumber, int kind, const FigureBox* shownBox) {
     HistoryPlace place;
     std::vector<HistoryRow> rows(1);
     rows[0].kind = kind;
@@ -174,22 +190,27 @@ void PageStore::KeepFigure(OwnedText objData, int pageNumber, int kind) {
     row.objData = std::move(objData);
     row.origin = place;
     if (kept_.Add(std::move(row))) {
+        if (shownBox != nullptr) shown_.Add(-static_cast<FigureIdentity>(kept_.Rows().back().serial), *shownBox);
         WriteKept();
         return;
     }
-    // No memory to keep it (Add left the row here): it is written alone.
+    // No memory to keep it (Add left the row here): it is written alone,
+    // and its row is not known.
     OwnedText alone = BuildInsertStatement(pageNumber, row.objData.get(), kind);
     Run(alone.get());
+    if (shownBox != nullptr) shown_.Add(0, *shownBox);
 }
 
 // A figure decoded from objData (cut up in the process) at the end of the
-// page objects.
-void PageStore::AppendFigure(char* objData) {
+// page objects; its box is read first, while the text is whole.
+void PageStore::AppendFigure(char* objData, FigureIdentity identity) {
+    const FigureBox box = BoxOfObjData(objData);
     DrawObject* object = surface_->CreateObject();
     if (object == nullptr) return;
     object->Decode(objData);
     pageObjects_->AddTail(object);
     object->Release();
+    shown_.Add(identity, box);
 }
 
 // Kept figures of the page are on screen too, after the stored ones; each
@@ -198,7 +219,7 @@ void PageStore::AppendKeptFigures(int pageNumber) {
     for (const KeptRow& row : kept_.Rows()) {
         if (row.pageNumber != pageNumber) continue;
         OwnedText copy = CopyText(row.objData.get());
-        if (copy) AppendFigure(copy.get());
+        if (copy) AppendFigure(copy.get(), -static_cast<FigureIdentity>(row.serial));
     }
 }
 
@@ -207,6 +228,7 @@ void PageStore::Load(int pageNumber) {
     if (store_ == nullptr || pageObjects_ == nullptr) return;
     WriteKept();
     pageObjects_->RemoveAll();
+    shown_.Clear(pageNumber);
     char statement[kPageStatementSize];
     std::snprintf(statement, sizeof(statement), kSelectPageFormat, pageNumber);
     if (store_->Execute(statement, this, RowToObject)) {
@@ -225,12 +247,14 @@ void PageStore::Show(int pageNumber) {
     ShowStatus();
 }
 
+// The page query's columns: rowid, pageNumber, objData, objType.
 int PageStore::RowToObject(void* context, int columnCount, char** columnTexts, char**) {
-    if (columnCount != 3) return 1;
+    if (columnCount != 4) return 1;
     auto* pages = static_cast<PageStore*>(context);
-    char* objData = columnTexts[1];
+    char* objData = columnTexts[2];
     // A row without objData holds no figure; skip it, keep the rest.
     if (objData == nullptr || objData[0] == '\0') return 0;
-    pages->AppendFigure(objData);
+    const FigureIdentity rowid = columnTexts[0] != nullptr ? std::strtoll(columnTexts[0], nullptr, 10) : 0;
+    pages->AppendFigure(objData, rowid);
     return 0;
 }

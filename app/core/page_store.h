@@ -15,6 +15,9 @@
 // still cannot write waits in a file beside the database for the next run.
 // The page on screen shows kept figures with the stored ones.
 //
+// The store also knows each figure on screen by its row, so that erasing
+// one removes exactly that row.
+//
 // Every change can be undone and done again; each undo and redo is written
 // the moment it happens, as figures are. Rows that go back in wait among the
 // kept rows like figures when the file refuses them; rows that must come
@@ -29,6 +32,7 @@
 #include "draw_object.h"
 #include "kept_rows.h"
 #include "screen_listener.h"
+#include "shown_figures.h"
 #include "store_status.h"
 #include "undo_history.h"
 #include "zdrawsp.h"
@@ -37,6 +41,9 @@
 
 // A store row callback that reads one number (the first column).
 int ReadNumber(void* context, int columnCount, char** columnTexts, char** columnNames);
+// The row callback of DELETE ... RETURNING rowid, objType, objData: each
+// removed row into a std::vector<HistoryRow>. It never stops the statement.
+int CollectRemovedRow(void* context, int columnCount, char** columnTexts, char** columnNames);
 
 class PageStore {
 public:
@@ -61,6 +68,8 @@ public:
 
     // Stores one figure on a page, after the kept ones. It can be undone.
     void Save(DrawObject* object, int pageNumber);
+    // A finished figure joins the top of the page on screen, and is stored.
+    void AddFigure(DrawObject* figure, int pageNumber);
     // Writes the kept rows in order, all or none; true when none remain.
     bool WriteKept();
     // Makes the page objects hold exactly the figures of a page.
@@ -75,6 +84,14 @@ public:
     // One result row of the page query (context: the PageStore) into a
     // figure at the end of the page objects. 1 stops the query.
     static int RowToObject(void* context, int columnCount, char** columnTexts, char** columnNames);
+
+    // The figures on screen, each with its row and box, in the page
+    // objects' order; null while that record is not known.
+    const ShownFigures* Shown();
+    // Removes the figure at a position of the page objects (0 the first
+    // drawn) from the page on screen and its row from the file; the page
+    // is drawn again. It can be undone. False when nothing was erased.
+    bool Erase(std::size_t position, int pageNumber);
 
     // The page the next undo or redo changes; false when there is none.
     bool NextUndoPage(int& pageNumber);
@@ -105,9 +122,11 @@ private:
     // such damage and shows it.
     bool StoreReportsDamage() const;
     void NoteDamage();
-    void AppendFigure(char* objData);
+    void Store(DrawObject* object, int pageNumber, bool shown);
+    void AppendFigure(char* objData, FigureIdentity identity);
     void AppendKeptFigures(int pageNumber);
-    void KeepFigure(OwnedText objData, int pageNumber, int kind);
+    // `shownBox`: the figure is the top one on screen, with this box.
+    void KeepFigure(OwnedText objData, int pageNumber, int kind, const FigureBox* shownBox);
     OwnedText KeptRowsStatement(bool oneStatement) const;
     bool KeptNotWritten(bool inTransaction);
     long long StoredUnsavedToken();
@@ -120,9 +139,16 @@ private:
     bool TakeRowsOut(HistoryStep& step, int shownPage);
     bool PutRowsBack(HistoryStep& step, int shownPage);
     bool RemoveTopFigure(const HistoryStep& step);
+    // Erasing's parts.
+    bool ShownAgreesWithList();
+    DrawObject* FigureAt(std::size_t position);
+    bool TakeOutRow(FigureIdentity rowid, int pageNumber, std::vector<HistoryRow>& removed);
+    bool ShowsRow(DrawObject* figure, const HistoryRow& row);
+    bool Commit();
 
     ScreenListener* screen_ = nullptr;
     KeptRows kept_;
+    ShownFigures shown_;
     UndoHistory history_;
     OwnedText unsavedFile_;          // beside the database; null until it is open
     std::int32_t unsavedToken_ = 0;  // the unsaved file whose rows are among the kept; 0 for none

@@ -8,12 +8,9 @@
 #include "page_store.h"
 #include "sql_text.h"
 
-namespace {
-
-// Rows of DELETE ... RETURNING rowid, objType, objData. It never stops the
-// statement: the rows are gone whether or not memory holds them for undo
-// (a row memory cannot hold is one undo cannot bring back).
-int CollectRemoved(void* context, int columnCount, char** texts, char**) {
+// The rows are gone whether or not memory holds them for undo (a row
+// memory cannot hold is one undo cannot bring back).
+int CollectRemovedRow(void* context, int columnCount, char** texts, char**) {
     auto* removed = static_cast<std::vector<HistoryRow>*>(context);
     if (columnCount != 3) return 0;
     HistoryRow row;
@@ -28,22 +25,28 @@ int CollectRemoved(void* context, int columnCount, char** texts, char**) {
     return 0;
 }
 
-// Takes every object of `kind` out of the list (each removal releases it).
-// After the list's first node is removed its cursor rests on the new first
-// node, which has not been looked at yet; elsewhere it rests on the node
-// before the removed one, so Next goes on after it.
-void RemoveObjectsOfKind(ZLinklistCOM* list, int kind) {
+namespace {
+
+// Takes every object of `kind` out of the list (each removal releases it),
+// and their entries out of the record of the figures shown, which keeps
+// the others in order. After the list's first node is removed its cursor
+// rests on the new first node, which has not been looked at yet; elsewhere
+// it rests on the node before the removed one, so Next goes on after it.
+void RemoveObjectsOfKind(ZLinklistCOM* list, int kind, ShownFigures& shown) {
     bool atFirst = true;
+    std::size_t position = 0, kept = 0;
     auto* object = static_cast<DrawObject*>(list->First());
-    while (object != nullptr) {
+    for (; object != nullptr; ++position) {
         if (object->GetKind() == kind) {
             list->RemoveCurrent();
             object = static_cast<DrawObject*>(atFirst ? list->Current() : list->Next());
         } else {
             atFirst = false;
+            shown.MoveDown(position, kept++);
             object = static_cast<DrawObject*>(list->Next());
         }
     }
+    shown.Truncate(kept);
 }
 
 // The rows in the page's order: stored ones by rowid, then kept ones.
@@ -72,7 +75,7 @@ void PageStore::DeletePage(int pageNumber, int shownPage) {
     // page goes whole or not at all.
     std::snprintf(statement, sizeof(statement), "BEGIN IMMEDIATE; %s; %s; COMMIT;", objects, pageRow);
     std::vector<HistoryRow> removed;
-    const bool deleted = store_->Execute(statement, &removed, CollectRemoved) != 0;
+    const bool deleted = store_->Execute(statement, &removed, CollectRemovedRow) != 0;
     if (!deleted) {
         NoteDamage();
         store_->Execute("ROLLBACK", nullptr, nullptr);
@@ -86,7 +89,7 @@ void PageStore::DeleteKind(int pageNumber, int kind, int shownPage) {
     char statement[kPageStatementSize];
     std::snprintf(statement, sizeof(statement), kDeleteKindFormat, kind, pageNumber);
     std::vector<HistoryRow> removed;
-    const bool deleted = store_->Execute(statement, &removed, CollectRemoved) != 0;
+    const bool deleted = store_->Execute(statement, &removed, CollectRemovedRow) != 0;
     if (!deleted) NoteDamage();
     DeleteDone(pageNumber, kind, shownPage, deleted, removed);
 }
@@ -113,8 +116,9 @@ void PageStore::DeleteDone(int pageNumber, int kind, int shownPage, bool deleted
     }
     if (kind == kAnyKind) {
         pageObjects_->RemoveAll();
+        shown_.Clear(pageNumber);
     } else {
-        RemoveObjectsOfKind(pageObjects_, kind);
+        RemoveObjectsOfKind(pageObjects_, kind, shown_);
     }
     PageChanged();
 }

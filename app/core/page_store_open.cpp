@@ -137,6 +137,7 @@ bool PageStore::Open(const char* fileName) {
     openFault_ = OpenFault::None;
     status_ = StoreStatus{};
     kept_.Clear();
+    shown_.Forget();
     history_.Clear();
     unsavedFile_.reset();
     unsavedToken_ = 0;

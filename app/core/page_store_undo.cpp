@@ -114,6 +114,7 @@ bool PageStore::RemoveTopFigure(const HistoryStep& step) {
     OwnedText text = EncodeFigure(top);
     if (!text || std::strcmp(text.get(), step.rows[0].objData.get()) != 0) return false;
     pageObjects_->RemoveCurrent();
+    if (shown_.Count() > 0) shown_.RemoveAt(shown_.Count() - 1);
     PageChanged();
     return true;
 }

@@ -38,12 +38,14 @@ inline constexpr const char kObjectsIndexListQuery[] = "PRAGMA index_list(Object
 // The page query as a page load runs it, on no page: it fails on a table
 // that the program could not read pages from.
 inline constexpr const char kPageQueryProbe[] =
-    "SELECT * FROM Objects WHERE pageNumber = 0 ORDER BY rowid LIMIT 0";
+    "SELECT rowid, * FROM Objects WHERE pageNumber = 0 ORDER BY rowid LIMIT 0";
 
 // A page's objects in the order they were drawn: rowid grows with every
-// insert, and SQLite promises no order unless it is asked for one.
+// insert, and SQLite promises no order unless it is asked for one. Each
+// comes with its rowid, by which the figure on screen knows its row (the
+// page index holds it too, so the index alone still answers).
 inline constexpr const char kSelectPageFormat[] =
-    "SELECT * FROM Objects WHERE pageNumber = %d ORDER BY rowid";
+    "SELECT rowid, * FROM Objects WHERE pageNumber = %d ORDER BY rowid";
 // Deletions hand back what they removed (rowid, objType, objData), so an
 // undo can put exactly those rows back where they were.
 inline constexpr const char kDeletePageObjectsFormat[] =
@@ -51,12 +53,18 @@ inline constexpr const char kDeletePageObjectsFormat[] =
 inline constexpr const char kDeletePageRowFormat[] = "DELETE FROM Pages WHERE pageNumber = %d";
 inline constexpr const char kDeleteKindFormat[] =
     "DELETE FROM Objects WHERE objType = %d AND pageNumber = %d RETURNING rowid, objType, objData";
+// Erasing one figure's row opens a transaction that the caller ends once it
+// has seen the row is the figure's.
+inline constexpr const char kEraseRowFormat[] =
+    "BEGIN IMMEDIATE; DELETE FROM Objects WHERE rowid = %lld AND pageNumber = %d "
+    "RETURNING rowid, objType, objData";
 
 // Which run of the unsaved file the database has already taken.
 inline constexpr const char kUnsavedTokenQuery[] = "PRAGMA user_version";
 
 // Room for any of the page statements above with any int values.
 inline constexpr std::size_t kPageStatementSize = 160;
+static_assert(sizeof(kEraseRowFormat) + 20 + 11 < kPageStatementSize, "any rowid and page fit");
 
 // A statement built piece by piece in a buffer that grows; once an append
 // fails for want of memory every later one fails too, and Take gives null.

@@ -10,6 +10,7 @@ const char* NoticeFormat(StoreNotice notice) {
         case StoreNotice::NotRead: return " - page %d could not be read";
         case StoreNotice::UndoNotDone: return " - undo on page %d not done";
         case StoreNotice::RedoNotDone: return " - redo on page %d not done";
+        case StoreNotice::NotErased: return " - figure on page %d not erased";
         case StoreNotice::None: break;
     }
     return "";

@@ -15,6 +15,7 @@ enum class StoreNotice {
     NotRead,      // reading the page (it shows empty)
     UndoNotDone,  // taking back a change
     RedoNotDone,  // doing a change again
+    NotErased,    // erasing one figure (it stays on screen)
 };
 
 struct StoreStatus {

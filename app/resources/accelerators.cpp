@@ -29,6 +29,7 @@ const ACCEL kEntries[] = {
     {kCtrl, 'Z', ID_UNDO},
     {kCtrl, 'Y', ID_REDO},
     {kCtrlShift, 'Z', ID_REDO},
+    {kPlain, 'E', ID_ERASE},          // Alt+E stays the "&Exit" button's
 };
 
 }  // namespace

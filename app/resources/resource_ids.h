@@ -11,6 +11,7 @@
 #define IDD_TEXT 107             // asks for the text tool's text
 #define IDD_GOTO 108             // asks for a page number
 #define IDR_CANVAS_CURSOR 109    // the crosshair over the canvas
+#define IDR_ERASER_CURSOR 110    // the eraser over the canvas while erasing
 #define IDD_HELP 112             // the help text
 
 // Controls of the main window.
@@ -50,5 +51,6 @@
 #define ID_DELETE_TEMPORARY 40016
 #define ID_UNDO 40017
 #define ID_REDO 40018
+#define ID_ERASE 40019
 
 #endif

@@ -12,5 +12,6 @@ extern const char kHelpText[];                     // help_text.cpp
 extern const AcceleratorResource kMainAccelerators;  // accelerators.cpp
 extern const PictureResource kProgramIcon;         // program_icon.cpp
 extern const PictureResource kCanvasCursor;        // canvas_cursor.cpp
+extern const PictureResource kEraserCursor;        // eraser_cursor.cpp
 
 #endif

@@ -10,6 +10,7 @@ const ResourceEntry kProgramResources[] = {
     {RT_ACCELERATOR, IDR_ACCELERATORS, &kMainAccelerators},
     {RT_ICON, IDI_PROGRAM, &kProgramIcon},
     {RT_CURSOR, IDR_CANVAS_CURSOR, &kCanvasCursor},
+    {RT_CURSOR, IDR_ERASER_CURSOR, &kEraserCursor},
 };
 
 const int kProgramResourceCount = sizeof(kProgramResources) / sizeof(kProgramResources[0]);

@@ -5,11 +5,13 @@
 #include <algorithm>
 
 #include "application.h"
+#include "erasing.h"
 #include "page_layer.h"
 #include "tool_choice.h"
 #include "toolbar_settings.h"
 
 HCURSOR canvasCursor = nullptr;
+HCURSOR eraserCursor = nullptr;
 
 namespace {
 
@@ -23,6 +25,8 @@ struct SavedDrawingState {
 
 SavedDrawingState saved;
 
+}  // namespace
+
 // The page width fills the canvas width and both axes share that scale, y
 // pointing up. A canvas squeezed to no width still maps through a width of
 // one pixel, so page and device points can always be converted.
@@ -35,6 +39,8 @@ void SetPageMapping(HDC dc, const RECT& client) {
     SetViewportExtEx(dc, width, width, nullptr);
     SetWindowOrgEx(dc, application.originX, application.originY, nullptr);
 }
+
+namespace {
 
 HRGN SelectClientClip(HWND canvas, HDC dc, RECT& client) {
     GetClientRect(canvas, &client);
@@ -64,16 +70,27 @@ void ForwardMouse(UINT message, int x, int y) {
     NoteToolClick(tool, message == WM_LBUTTONDOWN, application.FinishedFigures() != finished);
 }
 
+// While erasing, only a left click does something: it erases the figure
+// under it.
+void EraseOnClick(HWND canvas, HDC dc, UINT message, POINT device) {
+    if (message == WM_LBUTTONDOWN) EraseAtClick(canvas, dc, device);
+}
+
 // Every mouse message is handled on a DC of its own, with the toolbar's
 // settings in force, so the tool's feedback uses them at once.
 LRESULT OnMouse(HWND canvas, UINT message, LPARAM lParam) {
     HDC dc = GetDC(canvas);
     PrepareDC(canvas, dc, 1);
-    POINT point{LOWORD(lParam), HIWORD(lParam)};
+    const POINT device{LOWORD(lParam), HIWORD(lParam)};
+    POINT point = device;
     DPtoLP(dc, &point, 1);
     Application& application = TheApplication();
     if (application.surface != nullptr) application.surface->SetDC(dc);
-    ForwardMouse(message, point.x, point.y);
+    if (IsErasing()) {
+        EraseOnClick(canvas, dc, message, device);
+    } else {
+        ForwardMouse(message, point.x, point.y);
+    }
     FinishDC(1);
     ReleaseDC(canvas, dc);
     return 1;
@@ -88,6 +105,9 @@ LRESULT OnPaint(HWND canvas) {
     EndPaint(canvas, &paint);
     return 0;
 }
+
+// The eraser while erasing, else the crosshair.
+HCURSOR CursorOfMode() { return IsErasing() && eraserCursor != nullptr ? eraserCursor : canvasCursor; }
 
 // The control's own procedure comes back before the window goes, and the
 // page's pixels go with it.
@@ -107,8 +127,8 @@ LRESULT CanvasProc(HWND canvas, UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_LBUTTONDOWN:
         case WM_RBUTTONDOWN: return OnMouse(canvas, message, lParam);
         case WM_SETCURSOR:
-            if (canvasCursor == nullptr) break;
-            SetCursor(canvasCursor);
+            if (CursorOfMode() == nullptr) break;
+            SetCursor(CursorOfMode());
             return 1;
     }
     return DefWindowProcA(canvas, message, wParam, lParam);

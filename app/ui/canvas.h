@@ -7,8 +7,10 @@
 
 #include "windows.h"
 
-// The crosshair shown over the canvas; loaded at start, null until then.
+// The crosshair shown over the canvas, and the eraser shown instead while
+// erasing; loaded at start, null until then.
 extern HCURSOR canvasCursor;
+extern HCURSOR eraserCursor;
 
 // The page width in page units, which always fills the canvas's width.
 inline constexpr int kPageWidth = 2159;
@@ -35,6 +37,10 @@ void PrepareCanvasMapping(HWND canvas, HDC dc);
 // its ruling and margin, the grey below it and the page's figures, on a DC
 // with the canvas's mapping.
 void DrawPage(HWND canvas, HDC dc);
+// The canvas's page mapping for a client area, with the viewport origin at
+// the DC's (0, 0): a memory DC whose viewport origin is then moved shows a
+// part of the canvas pixel for pixel.
+void SetPageMapping(HDC dc, const RECT& client);
 
 // Asks for the whole canvas to be drawn again.
 BOOL InvalidateCanvas();

@@ -6,6 +6,7 @@
 #include "application.h"
 #include "canvas.h"
 #include "dialog_commands.h"
+#include "erasing.h"
 #include "resource_ids.h"
 #include "tool_choice.h"
 
@@ -95,6 +96,7 @@ const Command kCommands[] = {
     {ID_DELETE_TEMPORARY, kAnyNotification, DeleteTemporaryLines},  // Delete
     {ID_UNDO, kAnyNotification, UndoChange},             // Ctrl+Z
     {ID_REDO, kAnyNotification, RedoChange},             // Ctrl+Y, Ctrl+Shift+Z
+    {ID_ERASE, kAnyNotification, StartErasing},          // E
 };
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "canvas.h"
 #include "canvas_screen.h"
 #include "commands.h"
+#include "erasing.h"
 #include "resource_ids.h"
 #include "toolbar_drawing.h"
 #include "toolbar_values.h"
@@ -51,6 +52,7 @@ void InitMainWindow(HWND dialog) {
     HookCanvas(application.canvasWindow);
     application.SetScreen(&CanvasScreen());
     ForgetShapesUnderWay();
+    StopErasing();
     FillBoxes(dialog);
     SelectFirstEntries(dialog);
     application.GoToPage(1);

@@ -8,6 +8,7 @@
 #include "application.h"
 #include "canvas.h"
 #include "dialog_commands.h"
+#include "erasing.h"
 #include "resource_ids.h"
 #include "toolbar_values.h"
 
@@ -74,7 +75,9 @@ void Application::SelectTool(int position) {
     if (met != nullptr) currentTool = met;
 }
 
+// Any pick in the Tool box, its blank entry too, ends erasing.
 void ApplyToolChoice(HWND mainWindow) {
+    StopErasing();
     Application& application = TheApplication();
     const LRESULT entry = SendDlgItemMessageA(mainWindow, IDC_TOOL, CB_GETCURSEL, 0, 0);
     if (entry > kNoToolEntry) {
@@ -95,6 +98,7 @@ bool RunToolCommand(HWND mainWindow, WORD id) {
 
 // The canvas is drawn again even with no tool current.
 void DropTool(HWND mainWindow) {
+    StopErasing();
     SetToolEntry(mainWindow, kNoToolEntry);
     Application& application = TheApplication();
     if (application.currentTool != nullptr) {
@@ -107,6 +111,7 @@ void DropTool(HWND mainWindow) {
 // Another tool's shape under way is given up, since the text tool takes
 // over its place on the screen.
 void TakeTextTool(HWND mainWindow) {
+    StopErasing();
     Application& application = TheApplication();
     if (application.currentTool != nullptr && !IsTextTool(application.currentTool)) {
         DropShapeUnderWay(application.currentTool);

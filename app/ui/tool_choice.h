@@ -1,5 +1,5 @@
 // Which tool receives the mouse: the Tool box, its keys (Ctrl+1 to Ctrl+5),
-// Esc, and the text command. Entry 0 of the Tool box is "no tool"; entry k
+// Esc, and the text command. Each of them ends erasing (erasing.h). Entry 0 of the Tool box is "no tool"; entry k
 // is the tool at position k - 1 of the tool list.
 #ifndef TARNWICK_APP_UI_TOOL_CHOICE_H
 #define TARNWICK_APP_UI_TOOL_CHOICE_H

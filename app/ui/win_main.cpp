@@ -1,6 +1,6 @@
 // The program's entry, in the order of start-up: the record's components
-// (or the "Load Error" box), the canvas cursor, the main window with its
-// icons, caption and key table, the message loop, and the cursor freed.
+// (or the "Load Error" box), the canvas cursors, the main window with its
+// icons, caption and key table, the message loop, and the cursors freed.
 #include "win_main.h"
 
 #include "application.h"
@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <initializer_list>
 
 namespace {
 
@@ -56,6 +57,7 @@ int WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         return 0;
     }
     canvasCursor = LoadCursorA(instance, MAKEINTRESOURCEA(IDR_CANVAS_CURSOR));
+    eraserCursor = LoadCursorA(instance, MAKEINTRESOURCEA(IDR_ERASER_CURSOR));
     HWND mainWindow =
         CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_MAIN), nullptr, MainDialogProc, 0);
     // Without its window the program could never be ended: the loop would
@@ -67,6 +69,9 @@ int WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         ShowWindow(mainWindow, SW_SHOWMAXIMIZED);
         RunMessageLoop(mainWindow, LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDR_ACCELERATORS)));
     }
-    if (canvasCursor != nullptr) DestroyCursor(canvasCursor);
+    for (HCURSOR* cursor : {&canvasCursor, &eraserCursor}) {
+        if (*cursor != nullptr) DestroyCursor(*cursor);
+        *cursor = nullptr;
+    }
     return 0;
 }

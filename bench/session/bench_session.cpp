@@ -9,6 +9,8 @@
 //   again (finish_figure.cpp);
 // - undoing the figure just drawn on pages of 1 000 and 10 000, against one
 //   repaint (undo_figure.cpp);
+// - erasing one figure on a page of 10 000 with a click: the hit test alone
+//   and the click, against one repaint (erase_figure.cpp);
 // - LoadPage of a page of 10 000 figures in files of 1 000 000 rows against
 //   the same page alone in a file (load_page_large.cpp).
 // A summary with the goals closes the output.
@@ -65,6 +67,14 @@ void PrintSummary() {
                     figures, Figure((name + " ms").c_str()), Figure((name + " command ms").c_str()),
                     Figure((name + " repaint ms").c_str()),
                     Figure((name + " ms").c_str()) / Figure((name + " repaint ms").c_str()));
+    }
+    if (Figure("erase 10000 hit test ms") > 0) {
+        std::printf("  Erasing on a page of 10 000: hit test median %.2f ms, p99 %.2f ms;"
+                    " the erasing click median %.2f ms, p99 %.2f ms, with its paint %.1f ms; one repaint %.1f ms"
+                    " (target: a click <= 10 ms)\n",
+                    Figure("erase 10000 hit test ms"), Figure("erase 10000 hit test p99 ms"),
+                    Figure("erase 10000 click ms"), Figure("erase 10000 click p99 ms"),
+                    Figure("erase 10000 with paint ms"), Figure("erase 10000 repaint ms"));
     }
     const double alone = Figure("load 10000/1 ms");
     if (alone > 0) {

@@ -64,17 +64,19 @@ TEST_F(BadRowsTest, HugePolygonKeepsItsFirst65536Points) {
     EXPECT_EQ(text.find(";65536;-65536;"), std::string::npos);
 }
 
+// The page query's rows are rowid, pageNumber, objData, objType.
 TEST_F(BadRowsTest, RowOfAnotherShapeStopsTheQuery) {
+    char rowid[] = "7";
     char page[] = "1";
     char objData[] = "1;0;0;1;0;0;0;8;1;2;3;4;";
-    char* twoColumns[] = {page, objData};
-    EXPECT_EQ(Application::RowToObject(&app, 2, twoColumns, nullptr), 1);
-    char* fourColumns[] = {page, objData, page, page};
-    EXPECT_EQ(Application::RowToObject(&app, 4, fourColumns, nullptr), 1);
-    EXPECT_TRUE(ListKinds().empty());
     char kind[] = "1";
     char* threeColumns[] = {page, objData, kind};
-    EXPECT_EQ(Application::RowToObject(&app, 3, threeColumns, nullptr), 0);
+    EXPECT_EQ(Application::RowToObject(&app, 3, threeColumns, nullptr), 1);
+    char* fiveColumns[] = {rowid, page, objData, kind, kind};
+    EXPECT_EQ(Application::RowToObject(&app, 5, fiveColumns, nullptr), 1);
+    EXPECT_TRUE(ListKinds().empty());
+    char* fourColumns[] = {rowid, page, objData, kind};
+    EXPECT_EQ(Application::RowToObject(&app, 4, fourColumns, nullptr), 0);
     EXPECT_EQ(ListTexts(), std::vector<std::string>{"1;0;0;1;0;0;0;8;1;2;3;4;"});
 }
 

@@ -1,49 +1,14 @@
 // Undo and redo through the record, checked against the file after every
 // step: what the page shows is what the file holds, rows keep their
 // identity and their place, and a restart shows the same.
-#include <map>
 #include <string>
 #include <vector>
 
-#include "app_fixture.h"
+#include "lettered_figures.h"
 
 namespace {
 
-class UndoTest : public AppTest {
-protected:
-    // A figure named by a letter: a line whose ends spell it (T is a
-    // temporary line).
-    std::string Draw(char name) {
-        const int n = name;
-        const std::string text = Finish({name == 'T' ? 8 : 1, {{n, -n}, {n + 100, -n}}, nullptr});
-        names_[text] = name;
-        return text;
-    }
-
-    // The page on screen as the letters of its figures, in drawing order.
-    std::string Screen() { return Letters(ListTexts()); }
-    std::string Stored(int page) {
-        return Letters(FileColumn(("SELECT objData FROM Objects WHERE pageNumber = " + std::to_string(page) +
-                                   " ORDER BY rowid").c_str()));
-    }
-    std::vector<std::string> Rowids() { return FileColumn("SELECT rowid FROM Objects ORDER BY rowid"); }
-
-    std::string Letters(const std::vector<std::string>& texts) {
-        std::string letters;
-        for (const std::string& text : texts) letters += names_.count(text) ? names_[text] : '?';
-        return letters;
-    }
-
-    void RunSqlElsewhere(const char* sql) {
-        sqlite3* other = nullptr;
-        ASSERT_EQ(sqlite3_open(kDatabaseFile, &other), SQLITE_OK);
-        EXPECT_EQ(sqlite3_exec(other, sql, nullptr, nullptr, nullptr), SQLITE_OK) << sql;
-        sqlite3_close(other);
-    }
-
-private:
-    std::map<std::string, char> names_;
-};
+using UndoTest = LetteredFiguresTest;
 
 enum class Act { Draw, Undo, Redo, GoTo, DeletePage, DeleteTemporary };
 

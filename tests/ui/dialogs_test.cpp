@@ -175,7 +175,7 @@ TEST_F(DialogsTest, HelpShowsItsTextAndClosesOnlyThroughOk) {
     }
     ASSERT_EQ(keys.size(), 3u);
     EXPECT_EQ(keys[1].size(), 10u);
-    EXPECT_EQ(keys[2], (std::vector<std::string>{"Ctrl+Z", "Ctrl+Y", "Esc", "Alt+E"}));
+    EXPECT_EQ(keys[2], (std::vector<std::string>{"Ctrl+Z", "Ctrl+Y", "E", "Esc", "Alt+E"}));
 }
 
 TEST_F(DialogsTest, DialogsAreCentredOverTheMainWindow) {

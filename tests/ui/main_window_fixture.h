@@ -104,6 +104,16 @@ protected:
         return client;
     }
 
+    // A page point as a canvas pixel, as the canvas maps it now.
+    POINT OnCanvas(POINT page) {
+        HDC dc = GetDC(canvas);
+        PrepareDC(canvas, dc, 1);
+        LPtoDP(dc, &page, 1);
+        FinishDC(1);
+        ReleaseDC(canvas, dc);
+        return page;
+    }
+
     // A length in page units as canvas pixels (the page width fills the
     // canvas width).
     int Pixels(int units) { return units * CanvasClient().right / kPageWidth; }

@@ -171,6 +171,50 @@ TEST_F(StorageFailureTest, UndoWhileTheFileRefusesLosesNothing) {
     EXPECT_EQ(FileColumn("SELECT rowid FROM Objects ORDER BY rowid"), rowids);
 }
 
+// An erase the file refuses (writes failing, a lock held elsewhere) leaves
+// the figure on screen and in the file, and the caption names its page
+// until an erase there works. A figure still kept in memory has no row to
+// take out: it stays too, until the file takes it and then lets it go.
+TEST_F(StorageFailureTest, AnEraseTheFileRefusesLeavesTheFigureAndSaysSo) {
+    const std::string upper = Finish({1, {{300, -300}, {900, -300}}, nullptr});
+    const std::string lower = Finish({1, {{300, -600}, {900, -600}}, nullptr});
+    const POINT onUpper = OnCanvas({600, -300}), onLower = OnCanvas({600, -600}), onKept = OnCanvas({600, -900});
+    Command(ID_ERASE);
+    Inject(failing_vfs::kWrites);
+    Click(onLower.x, onLower.y);
+    EXPECT_EQ(Caption(), "Tarnwick v1.00 - figure on page 1 not erased");
+    EXPECT_EQ(ListTexts(), (std::vector<std::string>{upper, lower}));
+    Inject(failing_vfs::kNone);
+    EXPECT_EQ(Stored(), (std::vector<std::string>{upper, lower}));
+    Click(onLower.x, onLower.y);
+    EXPECT_EQ(Caption(), "Tarnwick v1.00");
+    EXPECT_EQ(Stored(), std::vector<std::string>{upper});
+
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open(kDatabaseFile, &other), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+    const auto start = std::chrono::steady_clock::now();
+    Click(onUpper.x, onUpper.y);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+    EXPECT_EQ(Caption(), "Tarnwick v1.00 - figure on page 1 not erased");
+    EXPECT_EQ(ListTexts(), std::vector<std::string>{upper});
+    sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(other);
+    Click(onUpper.x, onUpper.y);
+    EXPECT_TRUE(Stored().empty());
+
+    Inject(failing_vfs::kWrites);
+    const std::string kept = Finish({1, {{300, -900}, {900, -900}}, nullptr});
+    Click(onKept.x, onKept.y);
+    EXPECT_EQ(Caption(), "Tarnwick v1.00 - 1 figure not saved - figure on page 1 not erased");
+    EXPECT_EQ(ListTexts(), std::vector<std::string>{kept});
+    Inject(failing_vfs::kNone);
+    Click(onKept.x, onKept.y);
+    EXPECT_EQ(Caption(), "Tarnwick v1.00");
+    EXPECT_TRUE(ListTexts().empty());
+    EXPECT_TRUE(Stored().empty());
+}
+
 // A page the file fails to give back shows empty, and the caption says so
 // instead of passing the page off as empty.
 TEST_F(StorageFailureTest, APageThatCannotBeReadIsNamed) {

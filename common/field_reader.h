@@ -2,8 +2,8 @@
 // rules: runs of separators count as one and leading ones are skipped, so
 // empty fields vanish; each field's separator is overwritten with NUL.
 // Unlike strtok it keeps its position in the object, so readers can nest.
-#ifndef TARNWICK_DRAWSP_FIELD_READER_H
-#define TARNWICK_DRAWSP_FIELD_READER_H
+#ifndef TARNWICK_COMMON_FIELD_READER_H
+#define TARNWICK_COMMON_FIELD_READER_H
 
 class FieldReader {
 public:
@@ -22,6 +22,21 @@ public:
 
 private:
     char* next_;
+};
+
+// The same fields read without cutting the text: a field runs up to the
+// next ";" or the end, which FieldReader::Value stops at all the same.
+class FieldWalker {
+public:
+    explicit FieldWalker(const char* text) : next_(text) {}
+
+    // The start of the next non-empty field, or null when none is left.
+    const char* Next();
+    // Everything after the separator that ended the last field read.
+    const char* Rest() const { return next_; }
+
+private:
+    const char* next_;
 };
 
 #endif

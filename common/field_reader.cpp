@@ -28,6 +28,19 @@ char* FieldReader::Next() {
     return start;
 }
 
+const char* FieldWalker::Next() {
+    const char* start = next_;
+    while (*start == kSeparator) ++start;
+    if (*start == '\0') {
+        next_ = start;
+        return nullptr;
+    }
+    const char* end = start;
+    while (*end != kSeparator && *end != '\0') ++end;
+    next_ = *end == kSeparator ? end + 1 : end;
+    return start;
+}
+
 int FieldReader::Value(const char* field) {
     while (IsSpace(*field)) ++field;
     bool negative = *field == '-';
