@@ -1,6 +1,5 @@
-// Showing, placing and measuring windows, and the keyboard focus. Win32
-// pixels are device pixels; Qt places widgets in its own (logical) ones.
-#include <QApplication>
+// Showing, placing and measuring windows. Win32 pixels are device pixels;
+// Qt places widgets in its own (logical) ones.
 #include <QScreen>
 
 #include "user/window.h"
@@ -101,17 +100,4 @@ BOOL ClientToScreen(HWND handle, LPPOINT point) {
     point->x += origin.x();
     point->y += origin.y();
     return TRUE;
-}
-
-HWND GetFocus() {
-    Window* window = WindowOfWidget(QApplication::focusWidget());
-    return window ? window->handle : nullptr;
-}
-
-HWND SetFocus(HWND handle) {
-    HWND previous = GetFocus();
-    Window* window = WindowOf(handle);
-    if (window == nullptr || !window->widget) return nullptr;
-    window->widget->setFocus(Qt::OtherFocusReason);
-    return previous;
 }
