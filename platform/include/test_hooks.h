@@ -61,6 +61,10 @@ WINAPI_EXPORT BOOL TestSendMouse(HWND window, UINT message, int x, int y);
 // The user picking an item of a combo box's list.
 WINAPI_EXPORT BOOL TestPickComboItem(HWND combo, int index);
 
+// Whether a compositor places the top-level windows (Wayland): a program
+// can then neither place a window nor learn where one is.
+WINAPI_EXPORT BOOL TestCompositorPlacesWindows();
+
 // Global memory blocks alive now, movable and fixed.
 WINAPI_EXPORT int TestCountGlobalBlocks();
 
