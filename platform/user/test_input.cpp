@@ -120,6 +120,13 @@ void TestProcessEvents() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+BOOL TestLogicalSize(HWND handle, SIZE* size) {
+    Window* window = WindowOf(handle);
+    if (window == nullptr || !window->widget || size == nullptr) return FALSE;
+    *size = SIZE{window->widget->width(), window->widget->height()};
+    return TRUE;
+}
+
 int TestGrabWindow(HWND handle, COLORREF* pixels, int width, int height) {
     Window* window = WindowOf(handle);
     if (window == nullptr || !window->widget) return 0;
