@@ -163,6 +163,9 @@ TEST_F(DialogsTest, HelpShowsItsTextAndClosesOnlyThroughOk) {
 }
 
 TEST_F(DialogsTest, DialogsAreCentredOverTheMainWindow) {
+    if (TestCompositorPlacesWindows()) {
+        GTEST_SKIP() << "a Wayland compositor places dialogs itself and tells no program where windows are";
+    }
     for (int id : {ID_ENTER_TEXT, IDC_GOTO_PAGE, ID_HELP}) {
         AnswerModals([&](const ModalRequest& request) {
             RECT main{}, dialog{};
