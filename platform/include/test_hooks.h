@@ -61,6 +61,16 @@ WINAPI_EXPORT BOOL TestSendMouse(HWND window, UINT message, int x, int y);
 // The user picking an item of a combo box's list.
 WINAPI_EXPORT BOOL TestPickComboItem(HWND combo, int index);
 
+// Whether a compositor places the top-level windows (Wayland): a program
+// can then neither place a window nor learn where one is.
+WINAPI_EXPORT BOOL TestCompositorPlacesWindows();
+// A window's size in the window system's own units: its device pixels
+// divided by the screen's scale.
+WINAPI_EXPORT BOOL TestLogicalSize(HWND window, SIZE* size);
+// A cursor's picture as the window system gets it: its size in pixels and
+// its hot spot.
+WINAPI_EXPORT BOOL TestCursorShape(HCURSOR cursor, SIZE* pixels, POINT* hotSpot);
+
 // Global memory blocks alive now, movable and fixed.
 WINAPI_EXPORT int TestCountGlobalBlocks();
 

@@ -5,11 +5,17 @@
 
 #include <QBitmap>
 #include <QCursor>
+#include <QGuiApplication>
 #include <QPixmap>
+#include <QScreen>
+
+#include <cmath>
 
 #include "core/handle_table.h"
 #include "core/module_resources.h"
 #include "core/qt_application.h"
+#include "core/window_system.h"
+#include "test_hooks.h"
 
 namespace tarnwick::user {
 namespace {
@@ -90,6 +96,20 @@ QImage IconImage(const PictureResource& picture) {
     return image;
 }
 
+// Win32 stretches a cursor to the system's cursor size, which grows with
+// the screen's resolution. A compositor does that itself: it enlarges a
+// cursor of one pixel per unit to its screen's scale. X11 shows the picture
+// pixel for pixel, so there it is enlarged by the screen's pixel ratio
+// (rounded up to whole pixels), its hot spot with it.
+QCursor ScaledCursor(const PictureResource& picture) {
+    QImage image = CursorImage(picture);
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    int scale = screen ? static_cast<int>(std::ceil(screen->devicePixelRatio())) : 1;
+    if (platform::CompositorPlacesWindows() || scale < 1) scale = 1;
+    if (scale > 1) image = image.scaled(image.size() * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    return QCursor(QPixmap::fromImage(image), picture.hotSpotX * scale, picture.hotSpotY * scale);
+}
+
 bool ValidPicture(const PictureResource* picture) {
     return picture != nullptr && picture->rows != nullptr && picture->width > 0 &&
            picture->height > 0 && picture->width <= 256 && picture->height <= 256;
@@ -150,8 +170,7 @@ HCURSOR LoadCursorA(HINSTANCE instance, LPCSTR cursorName) {
     const auto* picture = static_cast<const PictureResource*>(
         tarnwick::port::FindResourceData(instance, cursorName, RT_CURSOR));
     if (!ValidPicture(picture)) return nullptr;
-    QPixmap pixmap = QPixmap::fromImage(CursorImage(*picture));
-    auto* object = new (std::nothrow) CursorObject{QCursor(pixmap, picture->hotSpotX, picture->hotSpotY)};
+    auto* object = new (std::nothrow) CursorObject{ScaledCursor(*picture)};
     if (object == nullptr) return nullptr;
     HCURSOR cursor = static_cast<HCURSOR>(tarnwick::port::AddHandle(HandleKind::Cursor, object, true));
     if (cursor == nullptr) delete object;
@@ -181,4 +200,13 @@ HICON LoadIconA(HINSTANCE instance, LPCSTR iconName) {
     // Icons of a module are made once and shared, as Win32 shares them.
     const void* picture = tarnwick::port::FindResourceData(instance, iconName, RT_ICON);
     return static_cast<HICON>(tarnwick::port::SharedResourceHandle(picture, HandleKind::Icon, MakeIcon, FreeIcon));
+}
+
+BOOL TestCursorShape(HCURSOR cursor, SIZE* pixels, POINT* hotSpot) {
+    auto* object = static_cast<CursorObject*>(tarnwick::port::LookUpHandle(cursor, HandleKind::Cursor));
+    if (object == nullptr || pixels == nullptr || hotSpot == nullptr) return FALSE;
+    const QPixmap picture = object->cursor.pixmap();
+    *pixels = SIZE{picture.width(), picture.height()};
+    *hotSpot = POINT{object->cursor.hotSpot().x(), object->cursor.hotSpot().y()};
+    return TRUE;
 }

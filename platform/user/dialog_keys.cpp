@@ -71,7 +71,15 @@ bool ControlWantsKey(const Window* target, WPARAM key) {
     return target->windowClass == WindowClass::ComboBox && IsComboListShown(target);
 }
 
+// An open list takes Enter and Esc on their way, before their key press
+// is dispatched, and closes; such a key is done, and handing it on again
+// would pick twice.
+bool ListTookKey(const Window* target, const MSG& message) {
+    return KeyWasForOpenList(message) && !IsComboListShown(target);
+}
+
 bool HandleDialogKey(const Window* dialog, const Window* target, const MSG& message) {
+    if (ListTookKey(target, message)) return true;
     const bool shift = MessageModifiers() & Qt::ShiftModifier;
     if (message.message == WM_SYSKEYDOWN) {
         if (message.wParam >= 'A' && message.wParam <= 'Z') {

@@ -1,8 +1,8 @@
-// Showing, placing and measuring windows, and the keyboard focus. Win32
-// pixels are device pixels; Qt places widgets in its own (logical) ones.
-#include <QApplication>
+// Showing, placing and measuring windows. Win32 pixels are device pixels;
+// Qt places widgets in its own (logical) ones.
 #include <QScreen>
 
+#include "core/window_system.h"
 #include "user/window.h"
 
 using namespace tarnwick::user;
@@ -16,18 +16,32 @@ QPoint DeviceOf(const QPoint& logical, qreal ratio) {
 QPoint LogicalOf(int x, int y, qreal ratio) { return QPointF(ToLogical(x, ratio), ToLogical(y, ratio)).toPoint(); }
 
 // Fills the screen's available area, also where no window manager
-// maximises windows (the window manager then takes over).
-void ShowMaximized(QWidget* widget) {
-    if (QScreen* screen = widget->screen()) widget->setGeometry(screen->availableGeometry());
+// maximises windows (the window manager then takes over). A compositor
+// always maximises, to the area its panels leave; sizing the window to the
+// whole screen first would only make that the size it is restored to.
+void ShowMaximized(Window* window) {
+    QWidget* widget = window->widget;
+    if (!widget->isMaximized()) window->normalGeometry = widget->geometry();
+    QScreen* screen = widget->screen();
+    const bool compositor = tarnwick::platform::CompositorPlacesWindows();
+    if (screen != nullptr && !compositor) widget->setGeometry(screen->availableGeometry());
     widget->showMaximized();
 }
 
-void ShowTopLevel(QWidget* widget, int command) {
+// A maximised window comes back at the size it had before, as on Win32.
+void ShowNormal(Window* window) {
+    QWidget* widget = window->widget;
+    const bool wasMaximized = widget->isMaximized();
+    widget->showNormal();
+    if (wasMaximized && window->normalGeometry.isValid()) widget->setGeometry(window->normalGeometry);
+}
+
+void ShowTopLevel(Window* window, int command) {
     switch (command) {
-        case SW_SHOWMAXIMIZED: ShowMaximized(widget); break;
-        case SW_SHOWMINIMIZED: widget->showMinimized(); break;
-        case SW_SHOWNORMAL: widget->showNormal(); break;
-        default: widget->show(); break;
+        case SW_SHOWMAXIMIZED: ShowMaximized(window); break;
+        case SW_SHOWMINIMIZED: window->widget->showMinimized(); break;
+        case SW_SHOWNORMAL: ShowNormal(window); break;
+        default: window->widget->show(); break;
     }
 }
 
@@ -41,7 +55,7 @@ BOOL ShowWindow(HWND handle, int command) {
     if (command == SW_HIDE) {
         widget->hide();
     } else if (window->parent == nullptr) {
-        ShowTopLevel(widget, command);
+        ShowTopLevel(window, command);
     } else {
         widget->show();
     }
@@ -101,17 +115,4 @@ BOOL ClientToScreen(HWND handle, LPPOINT point) {
     point->x += origin.x();
     point->y += origin.y();
     return TRUE;
-}
-
-HWND GetFocus() {
-    Window* window = WindowOfWidget(QApplication::focusWidget());
-    return window ? window->handle : nullptr;
-}
-
-HWND SetFocus(HWND handle) {
-    HWND previous = GetFocus();
-    Window* window = WindowOf(handle);
-    if (window == nullptr || !window->widget) return nullptr;
-    window->widget->setFocus(Qt::OtherFocusReason);
-    return previous;
 }

@@ -18,6 +18,7 @@ struct QueuedKey {
     DWORD serial = 0;
     std::unique_ptr<QKeyEvent> event;
     QPointer<QObject> target;
+    bool forOpenList = false;
 };
 
 struct QueuedMessage {
@@ -147,14 +148,19 @@ void QueueInput(const MSG& message, Qt::KeyboardModifiers modifiers) {
     WakeUp();
 }
 
-void QueueKey(MSG message, std::unique_ptr<QKeyEvent> key, QObject* target) {
+void QueueKey(MSG message, std::unique_ptr<QKeyEvent> key, QObject* target, bool forOpenList) {
     Queue& queue = TheQueue();
     message.lPrivate = queue.nextSerial++;
     if (queue.nextSerial == 0) queue.nextSerial = 1;
     Qt::KeyboardModifiers modifiers = key->modifiers();
     if (queue.keys.size() == kKeptKeys) queue.keys.pop_front();
-    queue.keys.push_back({message.lPrivate, std::move(key), target});
+    queue.keys.push_back({message.lPrivate, std::move(key), target, forOpenList});
     QueueInput(message, modifiers);
+}
+
+bool KeyWasForOpenList(const MSG& message) {
+    const QueuedKey* key = FindKey(message.lPrivate);
+    return key != nullptr && key->forOpenList;
 }
 
 ModalScope::ModalScope() : savedWaiting_(TheQueue().waiting) { TheQueue().waiting = 0; }

@@ -21,9 +21,14 @@ namespace tarnwick::user {
 bool InputGoesToQueue();
 
 // Queues input from the window system. A key press keeps its Qt event and
-// widget, so that dispatching it can hand the key on to the control.
+// widget, so that dispatching it can hand the key on to the control, and
+// whether an open list (a dropped-down combo box) had it first.
 void QueueInput(const MSG& message, Qt::KeyboardModifiers modifiers);
-void QueueKey(MSG message, std::unique_ptr<QKeyEvent> key, QObject* target);
+void QueueKey(MSG message, std::unique_ptr<QKeyEvent> key, QObject* target, bool forOpenList);
+
+// Whether a queued key press was meant for a list that was open when the
+// key came, though the key may have closed it since.
+bool KeyWasForOpenList(const MSG& message);
 
 // A modal loop (a message box, a modal dialog) holds one of these while it
 // runs its own loop, so its keys reach its controls directly.

@@ -5,6 +5,7 @@
 
 #include "core/test_hook_state.h"
 #include "user/dialogs.h"
+#include "user/keyboard_focus.h"
 #include "user/window_widgets.h"
 
 namespace tarnwick::user {
@@ -39,7 +40,7 @@ void ShowModal(Window* dialog) {
     widget->setWindowModality(Qt::ApplicationModal);
     widget->show();
     if (QGuiApplication::platformName() != QLatin1String("offscreen")) widget->raise();
-    widget->activateWindow();
+    ActivateTopLevel(widget);
     Window* first = FirstTabStop(dialog);
     if (widget->focusWidget() == nullptr && first != nullptr) SetFocus(first->handle);
 }
@@ -57,7 +58,7 @@ bool AnsweredByHook(Window* dialog, HWND owner) {
 
 void GiveBackActivation(HWND owner) {
     Window* ownerWindow = WindowOf(owner);
-    if (ownerWindow != nullptr && ownerWindow->widget) ownerWindow->widget->window()->activateWindow();
+    if (ownerWindow != nullptr && ownerWindow->widget) ActivateTopLevel(ownerWindow->widget->window());
 }
 
 }  // namespace

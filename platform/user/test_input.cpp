@@ -50,6 +50,14 @@ int CopyOut(const QImage& source, COLORREF* pixels, int width, int height) {
     return w * h;
 }
 
+// Where the window system sends keys: an open popup (a dropped-down list)
+// takes them all; otherwise the focus in the window.
+QWidget* KeyTarget(QWidget* top) {
+    QWidget* receiver = QApplication::activePopupWidget();
+    if (receiver == nullptr) receiver = top;
+    return receiver->focusWidget() ? receiver->focusWidget() : receiver;
+}
+
 }  // namespace
 
 // The target is found when the key arrives, as the window system finds it:
@@ -65,7 +73,7 @@ BOOL TestPostKey(HWND handle, UINT virtualKey, UINT modifiers) {
         qApp,
         [top, key, qtModifiers, text] {
             if (!top) return;
-            QWidget* target = top->focusWidget() ? top->focusWidget() : top.data();
+            QWidget* target = KeyTarget(top);
             QKeyEvent press(QEvent::KeyPress, key, qtModifiers, text);
             QCoreApplication::sendEvent(target, &press);
             QKeyEvent release(QEvent::KeyRelease, key, qtModifiers, text);
@@ -110,6 +118,13 @@ void TestProcessEvents() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents(QEventLoop::AllEvents);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+BOOL TestLogicalSize(HWND handle, SIZE* size) {
+    Window* window = WindowOf(handle);
+    if (window == nullptr || !window->widget || size == nullptr) return FALSE;
+    *size = SIZE{window->widget->width(), window->widget->height()};
+    return TRUE;
 }
 
 int TestGrabWindow(HWND handle, COLORREF* pixels, int width, int height) {

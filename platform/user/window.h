@@ -57,6 +57,7 @@ struct Window {
     LONG_PTR userData = 0;
     QByteArray text;  // UTF-8
     HICON icons[2] = {};
+    QRect normalGeometry;  // top-level windows: where ShowWindow found it before maximising
     PixelBuffer* pixels = nullptr;  // windows that keep their own pixels
     DialogData* dialog = nullptr;   // dialogs
     bool destroyed = false;

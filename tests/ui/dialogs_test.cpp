@@ -179,6 +179,9 @@ TEST_F(DialogsTest, HelpShowsItsTextAndClosesOnlyThroughOk) {
 }
 
 TEST_F(DialogsTest, DialogsAreCentredOverTheMainWindow) {
+    if (TestCompositorPlacesWindows()) {
+        GTEST_SKIP() << "a Wayland compositor places dialogs itself and tells no program where windows are";
+    }
     for (int id : {ID_ENTER_TEXT, IDC_GOTO_PAGE, ID_HELP}) {
         int dialogs = 0;  // a command that showed no dialog would check nothing
         AnswerModals([&](const ModalRequest& request) {
