@@ -12,7 +12,14 @@
 
 namespace {
 
-std::string Quoted(std::string_view path) { return "'" + std::string(path) + "'"; }
+// Built by appending: GCC 12 takes `"'" + std::string(...)` for an
+// overlapping copy at -O2 and warns.
+std::string Quoted(std::string_view path) {
+    std::string quoted;
+    quoted.reserve(path.size() + 2);
+    quoted.append(1, '\'').append(path).append(1, '\'');
+    return quoted;
+}
 
 // The folder part of a path to a file ("." for a bare file name).
 std::string FolderPart(std::string_view path) {
