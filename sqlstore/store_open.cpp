@@ -148,8 +148,9 @@ bool SqliteStore::PrepareConnection() {
     if (!QueryText("SELECT count(*) FROM sqlite_master", tables, sizeof(tables))) return false;
     char value[32];
     // A connection asked to read only needs neither a journal of its own
-    // nor proof that it could write.
-    if (readOnly_) return CheckSmallFile() && QueryText(kCacheSettings, value, sizeof(value));
+    // nor proof that it could write, and finds damage in what it reads as
+    // it reads it: a reader such as the export reads every page anyway.
+    if (readOnly_) return QueryText(kCacheSettings, value, sizeof(value));
     if (sqlite3_db_readonly(database_, "main") != 0) {
         SetError(ZISQL_NOT_WRITABLE "the database file cannot be written");
         return false;

@@ -189,6 +189,15 @@ TEST(ExportFailure, SaysWhatFailedAndLeavesNoPdf) {
              std::ofstream(folder + "/Veldrin.dat") << std::string(8192, 'x');
          },
          {}, 1, "tarnwick: Veldrin.dat is damaged ("},
+        {"a notebook damaged inside its table",
+         [](const std::string& folder) {
+             WriteBusyNotebook(folder);
+             std::string bytes = Bytes(folder + "/Veldrin.dat");
+             std::fill(bytes.begin() + static_cast<long>(bytes.size() / 4 / 4096 * 4096 + 4096),
+                       bytes.begin() + static_cast<long>(bytes.size() / 2), '\0');
+             std::ofstream(folder + "/Veldrin.dat", std::ios::binary) << bytes;
+         },
+         {}, 1, "tarnwick: Veldrin.dat is damaged ("},
         {"another program's database",
          [](const std::string& folder) { WriteNotebook(folder, "CREATE TABLE Objects (a, b, c)"); }, {}, 1,
          "tarnwick: Veldrin.dat is not a drawing file of this program"},
