@@ -70,6 +70,7 @@ void SqliteStore::SetErrorFromDatabase() {
 
 bool SqliteStore::RunStatement(sqlite3_stmt* statement, RowCopy& row, void* context,
                                SqlRowCallback callback, bool& stopped) {
+    row.StartStatement();
     for (;;) {
         int status = sqlite3_step(statement);
         if (status == SQLITE_DONE) return true;

@@ -170,8 +170,11 @@ bool SqliteStore::AskedToReadOnly() const {
 }
 
 bool SqliteStore::OpenConnection(const char* fileName, bool& readAsItLies) {
+    // One connection serves one thread at a time, so SQLite's own locks
+    // around every call are left out.
     int status = sqlite3_open_v2(fileName, &database_,
-                                 SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_URI, nullptr);
+                                 SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX,
+                                 nullptr);
     damaged_ = false;
     readOnly_ = status == SQLITE_OK && AskedToReadOnly();
     if (readOnly_) NoteLogFiles();

@@ -41,8 +41,16 @@ private:
     bool Failed(const std::string& fault);
     // A statement of the store failed: the file's own words, as a fault.
     bool StoreFailed();
-    static int DrawRow(void* context, int columnCount, char** columnTexts, char** columnNames);
+    static int KeepRow(void* context, int columnCount, char** columnTexts, char** columnNames);
     void DrawFigure(char* objData);
+
+    // The page being read: where each row's objData starts in pageTexts_.
+    struct StoredRow {
+        long long rowid;
+        std::size_t textAt;
+    };
+    std::vector<StoredRow> pageRows_;
+    std::string pageTexts_;
 
     ComponentLoader loader_;
     ZISqllite* store_ = nullptr;
