@@ -5,6 +5,8 @@
 // checked exits 1 with one line on stderr, and leaves no output behind.
 #include "notebook_export.h"
 
+#include <malloc.h>
+
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -68,9 +70,21 @@ int WritePages(NotebookFile& notebook, const ExportPlan& plan) {
     return pdf.Finish() ? kExported : failed(pdf.Fault());
 }
 
+// Every page builds its PDF text in buffers of some hundred kilobytes and
+// frees them; handing that memory back to the system after each page and
+// faulting it in again for the next costs a tenth of the export's time.
+// The export keeps it for the next page instead.
+void KeepFreedMemoryForTheNextPage() {
+    constexpr int kKeptBytes = 256 << 20;
+    mallopt(M_MMAP_THRESHOLD, kKeptBytes);
+    mallopt(M_TRIM_THRESHOLD, kKeptBytes);
+    mallopt(M_TOP_PAD, 64 << 20);
+}
+
 int Export(const ExportRequest& request) {
     ExportPlan plan;
     if (int refused = Plan(request, plan)) return refused;
+    KeepFreedMemoryForTheNextPage();
     if (!StartWithoutDisplay()) return Fail(kFailed, "the PDF printer could not be set up");
     NotebookFile notebook;
     if (!notebook.Open()) return Fail(kFailed, notebook.Fault() + "; nothing was written");
