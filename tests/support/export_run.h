@@ -13,6 +13,7 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -78,15 +79,16 @@ public:
     }
 
 private:
-    // This process's environment without a display, and without the leak
-    // checker's list of what it excused, which is not the program's output.
+    // This process's environment without a display or a login session's
+    // runtime folder, as in a cron job, and without the leak checker's list
+    // of what it excused, which is not the program's output.
     static std::vector<std::string> ChildEnvironment() {
+        static const std::set<std::string> kLeftOut = {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM",
+                                                      "XDG_RUNTIME_DIR", "LSAN_OPTIONS"};
         std::vector<std::string> environment;
         for (char** entry = environ; *entry != nullptr; ++entry) {
             const std::string text = *entry;
-            const std::string name = text.substr(0, text.find('='));
-            if (name != "DISPLAY" && name != "WAYLAND_DISPLAY" && name != "QT_QPA_PLATFORM" && name != "LSAN_OPTIONS")
-                environment.push_back(text);
+            if (kLeftOut.count(text.substr(0, text.find('='))) == 0) environment.push_back(text);
         }
         environment.push_back("LSAN_OPTIONS=print_suppressions=0");
         return environment;
