@@ -30,6 +30,9 @@ public:
     // The store's last error message, or "" when the last call succeeded.
     virtual const char* GetLastErrorText() = 0;                                  // slot 3
     virtual int Execute(const char* sql, void* context, SqlRowCallback callback) = 0; // slot 4
+    // Opens (and creates) the file for reading and writing; a name such as
+    // "file:Veldrin.dat?mode=ro" opens an existing file only to read it,
+    // and then nothing is ever written to it.
     virtual int Open(const char* fileName) = 0;                                  // slot 5
 };
 

@@ -7,36 +7,44 @@
 
 RowCopy::~RowCopy() {
     std::free(bytes_);
+    std::free(nameBytes_);
     std::free(texts_);
     std::free(names_);
+    std::free(values_);
+    std::free(lengths_);
 }
 
-bool RowCopy::Reserve(std::size_t bytes, int columnCount) {
-    if (bytes > byteCapacity_) {
-        char* grown = static_cast<char*>(std::realloc(bytes_, bytes));
-        if (grown == nullptr) return false;
-        bytes_ = grown;
-        byteCapacity_ = bytes;
-    }
-    if (columnCount > pointerCapacity_ || texts_ == nullptr || names_ == nullptr) {
-        std::size_t size = sizeof(char*) * static_cast<std::size_t>(columnCount + 1);
-        char** texts = static_cast<char**>(std::realloc(texts_, size));
-        if (texts == nullptr) return false;
-        texts_ = texts;
-        char** names = static_cast<char**>(std::realloc(names_, size));
-        if (names == nullptr) return false;
-        names_ = names;
-        pointerCapacity_ = columnCount;
-    }
+bool RowCopy::Reserve(char*& bytes, std::size_t& capacity, std::size_t needed) {
+    if (needed <= capacity && bytes != nullptr) return true;
+    char* grown = static_cast<char*>(std::realloc(bytes, needed));
+    if (grown == nullptr) return false;
+    bytes = grown;
+    capacity = needed;
     return true;
 }
 
 namespace {
 
-std::size_t NameLength(sqlite3_stmt* statement, int column) {
-    const char* name = sqlite3_column_name(statement, column);
-    return name == nullptr ? 0 : std::strlen(name);
+template <class T>
+bool Grow(T*& array, int count) {
+    T* grown = static_cast<T*>(std::realloc(array, sizeof(T) * static_cast<std::size_t>(count)));
+    if (grown == nullptr) return false;
+    array = grown;
+    return true;
 }
+
+}  // namespace
+
+bool RowCopy::ReservePointers(int columnCount) {
+    if (columnCount <= pointerCapacity_ && texts_ != nullptr) return true;
+    if (!Grow(texts_, columnCount + 1) || !Grow(names_, columnCount + 1) || !Grow(values_, columnCount + 1) ||
+        !Grow(lengths_, columnCount + 1))
+        return false;
+    pointerCapacity_ = columnCount;
+    return true;
+}
+
+namespace {
 
 // Appends `length` bytes and a NUL at `at`; returns where the copy starts.
 char* Append(char* at, const void* source, std::size_t length) {
@@ -45,31 +53,47 @@ char* Append(char* at, const void* source, std::size_t length) {
     return at;
 }
 
+const char* NameOf(sqlite3_stmt* statement, int column) {
+    const char* name = sqlite3_column_name(statement, column);
+    return name != nullptr ? name : "";
+}
+
 }  // namespace
 
-bool RowCopy::Take(sqlite3_stmt* statement) {
-    int columnCount = sqlite3_column_count(statement);
-    // Fetch every value as text first: sqlite3_column_bytes is only valid
-    // after the conversion to text has happened.
-    std::size_t total = 0;
+bool RowCopy::TakeNames(sqlite3_stmt* statement, int columnCount) {
+    std::size_t total = 1;
+    for (int column = 0; column < columnCount; ++column) total += std::strlen(NameOf(statement, column)) + 1;
+    if (!Reserve(nameBytes_, nameCapacity_, total)) return false;
+    char* at = nameBytes_;
     for (int column = 0; column < columnCount; ++column) {
-        sqlite3_column_text(statement, column);
-        total += static_cast<std::size_t>(sqlite3_column_bytes(statement, column)) + 1;
-        total += NameLength(statement, column) + 1;
+        const char* name = NameOf(statement, column);
+        const std::size_t length = std::strlen(name);
+        names_[column] = Append(at, name, length);
+        at += length + 1;
     }
-    if (!Reserve(total == 0 ? 1 : total, columnCount)) return false;
+    names_[columnCount] = nullptr;
+    namesOf_ = statement;
+    return true;
+}
 
+bool RowCopy::Take(sqlite3_stmt* statement) {
+    const int columnCount = sqlite3_column_count(statement);
+    if (!ReservePointers(columnCount)) return false;
+    if (namesOf_ != statement && !TakeNames(statement, columnCount)) return false;
+    // Each value is fetched as text once (sqlite3_column_bytes is valid
+    // after the conversion); both stay valid until the row moves on.
+    std::size_t total = 1;
+    for (int column = 0; column < columnCount; ++column) {
+        values_[column] = sqlite3_column_text(statement, column);
+        lengths_[column] = values_[column] == nullptr ? 0 : static_cast<std::size_t>(sqlite3_column_bytes(statement, column));
+        total += lengths_[column] + 1;
+    }
+    if (!Reserve(bytes_, byteCapacity_, total)) return false;
     char* at = bytes_;
     for (int column = 0; column < columnCount; ++column) {
-        const unsigned char* text = sqlite3_column_text(statement, column);
-        std::size_t length = text == nullptr ? 0 : sqlite3_column_bytes(statement, column);
-        texts_[column] = Append(at, text, length);
-        at += length + 1;
-        std::size_t nameLength = NameLength(statement, column);
-        names_[column] = Append(at, sqlite3_column_name(statement, column), nameLength);
-        at += nameLength + 1;
+        texts_[column] = Append(at, values_[column], lengths_[column]);
+        at += lengths_[column] + 1;
     }
     texts_[columnCount] = nullptr;
-    names_[columnCount] = nullptr;
     return true;
 }

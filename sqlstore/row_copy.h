@@ -13,8 +13,11 @@ public:
     RowCopy() = default;
     ~RowCopy();
 
-    // Copies the current row of `statement` (texts and column names); a NULL
-    // column becomes an empty text. False when memory runs out.
+    // A new statement's rows follow: its column names are copied with its
+    // first row.
+    void StartStatement() { namesOf_ = nullptr; }
+    // Copies the current row of `statement`; a NULL column becomes an empty
+    // text. False when memory runs out.
     bool Take(sqlite3_stmt* statement);
 
     char** Texts() { return texts_; }
@@ -24,13 +27,21 @@ private:
     RowCopy(const RowCopy&) = delete;
     RowCopy& operator=(const RowCopy&) = delete;
 
-    bool Reserve(std::size_t bytes, int columnCount);
+    bool ReservePointers(int columnCount);
+    static bool Reserve(char*& bytes, std::size_t& capacity, std::size_t needed);
+    bool TakeNames(sqlite3_stmt* statement, int columnCount);
 
-    // All texts of a row live in one buffer, reused from row to row.
+    // The texts of a row live in one buffer, reused from row to row; the
+    // names of a statement's columns in another, made once per statement.
     char* bytes_ = nullptr;
     std::size_t byteCapacity_ = 0;
+    char* nameBytes_ = nullptr;
+    std::size_t nameCapacity_ = 0;
+    sqlite3_stmt* namesOf_ = nullptr;
     char** texts_ = nullptr;
     char** names_ = nullptr;
+    const unsigned char** values_ = nullptr;  // SQLite's, for the row being taken
+    std::size_t* lengths_ = nullptr;
     int pointerCapacity_ = 0;
 };
 

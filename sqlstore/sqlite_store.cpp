@@ -3,19 +3,29 @@
 #include <sqlite3.h>
 
 #include <cstdio>
+#include <cstdlib>
 
 #include "row_copy.h"
 
-SqliteStore::~SqliteStore() { Close(); }
+SqliteStore::~SqliteStore() {
+    Close();
+    std::free(tidyAfter_);
+}
 
 int SqliteStore::Close() {
     ClearError();
-    if (database_ == nullptr) return 1;
+    CloseConnection();
+    return 1;
+}
+
+void SqliteStore::CloseConnection() {
+    if (database_ == nullptr) return;
     // Execute finalizes every statement before it returns, so nothing keeps
     // the connection open past this call.
     sqlite3_close_v2(database_);
     database_ = nullptr;
-    return 1;
+    if (readOnly_) TidyLogFiles();
+    readOnly_ = false;
 }
 
 const char* SqliteStore::GetLastErrorText() { return lastError_; }
@@ -61,6 +71,7 @@ void SqliteStore::SetErrorFromDatabase() {
 
 bool SqliteStore::RunStatement(sqlite3_stmt* statement, RowCopy& row, void* context,
                                SqlRowCallback callback, bool& stopped) {
+    row.StartStatement();
     for (;;) {
         int status = sqlite3_step(statement);
         if (status == SQLITE_DONE) return true;

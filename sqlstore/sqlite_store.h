@@ -34,6 +34,19 @@ private:
     bool ProveWritable();
     bool QueryText(const char* sql, char* result, int resultSize);
 
+    bool AskedToReadOnly() const;
+    // Opens and prepares one connection; on failure, whether the file can
+    // only be read as it lies (store_open.cpp).
+    bool OpenConnection(const char* fileName, bool& readAsItLies);
+    // A connection that only reads still makes the log files of a file in
+    // WAL mode, and cannot remove them; what it made is removed after it
+    // (store_log_files.cpp).
+    void NoteLogFiles();
+    void TidyLogFiles();
+    // No log is beside the file, and its folder cannot take one.
+    bool LogCannotBeMade() const;
+    void CloseConnection();
+
     // Runs one prepared statement to its end; false on an SQLite error.
     bool RunStatement(sqlite3_stmt* statement, RowCopy& row, void* context,
                       SqlRowCallback callback, bool& stopped);
@@ -46,6 +59,10 @@ private:
 
     sqlite3* database_ = nullptr;
     bool damaged_ = false;
+    bool readOnly_ = false;
+    // The database's path while a read-only connection is open on a file
+    // that had no log beside it; malloc'ed.
+    char* tidyAfter_ = nullptr;
     char lastError_[512] = "";
 };
 

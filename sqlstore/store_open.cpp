@@ -155,6 +155,11 @@ bool SqliteStore::PrepareConnection() {
     // Reading the schema proves the file is a database (a garbage file fails
     // here with "file is not a database").
     if (!QueryText("SELECT count(*) FROM sqlite_master", tables, sizeof(tables))) return false;
+    char value[32];
+    // A connection asked to read only needs neither a journal of its own
+    // nor proof that it could write, and finds damage in what it reads as
+    // it reads it: a reader such as the export reads every page anyway.
+    if (readOnly_) return QueryText(kCacheSettings, value, sizeof(value));
     if (sqlite3_db_readonly(database_, "main") != 0) {
         SetError(ZISQL_NOT_WRITABLE "the database file cannot be written");
         return false;
@@ -163,8 +168,35 @@ bool SqliteStore::PrepareConnection() {
     // Reading a page of figures scattered through a large file touches one
     // table page per figure; a cache that holds them all lets a page load in
     // about the same time whatever else the file holds.
-    char value[32];
     return QueryText(kCacheSettings, value, sizeof(value)) && ProveWritable();
+}
+
+// A name such as "file:Veldrin.dat?mode=ro" asks for a connection that
+// only reads: it never creates the file and never writes to it.
+bool SqliteStore::AskedToReadOnly() const {
+    const char* mode = sqlite3_uri_parameter(sqlite3_db_filename(database_, "main"), "mode");
+    return mode != nullptr && std::strcmp(mode, "ro") == 0;
+}
+
+bool SqliteStore::OpenConnection(const char* fileName, bool& readAsItLies) {
+    // One connection serves one thread at a time, so SQLite's own locks
+    // around every call are left out.
+    int status = sqlite3_open_v2(fileName, &database_,
+                                 SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX,
+                                 nullptr);
+    damaged_ = false;
+    readOnly_ = status == SQLITE_OK && AskedToReadOnly();
+    if (readOnly_) NoteLogFiles();
+    if (status == SQLITE_OK && PrepareConnection()) return true;
+    if (database_ != nullptr && lastError_[0] == '\0') SetErrorFromDatabase();
+    if (database_ == nullptr) SetError("out of memory");
+    // A file in WAL mode cannot be read, even to read only, where its index
+    // can neither be found nor made (a folder this user may not write).
+    // With no log beside it, no writer is at work, and the file is read as
+    // it lies.
+    readAsItLies = readOnly_ && (sqlite3_extended_errcode(database_) & 0xFF) == SQLITE_READONLY && LogCannotBeMade();
+    CloseConnection();
+    return false;
 }
 
 int SqliteStore::Open(const char* fileName) {
@@ -173,16 +205,15 @@ int SqliteStore::Open(const char* fileName) {
         SetError("no file name");
         return 0;
     }
-    int status = sqlite3_open_v2(fileName, &database_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
-                                 nullptr);
-    damaged_ = false;
-    if (status != SQLITE_OK || !PrepareConnection()) {
-        if (database_ != nullptr && lastError_[0] == '\0') SetErrorFromDatabase();
-        if (database_ == nullptr) SetError("out of memory");
-        sqlite3_close_v2(database_);
-        database_ = nullptr;
-        return 0;
+    bool readAsItLies = false;
+    bool opened = OpenConnection(fileName, readAsItLies);
+    if (!opened && readAsItLies) {
+        char immutableName[4096];
+        const int length = std::snprintf(immutableName, sizeof(immutableName), "%s&immutable=1", fileName);
+        opened = length > 0 && static_cast<std::size_t>(length) < sizeof(immutableName) &&
+                 OpenConnection(immutableName, readAsItLies);
     }
+    if (!opened) return 0;
     ClearError();
     return 1;
 }

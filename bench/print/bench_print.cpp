@@ -13,15 +13,13 @@
 // Run optimised and offscreen: scripts/bench, or
 //   QT_QPA_PLATFORM=offscreen build/bench/bin/bench_print
 #include <benchmark/benchmark.h>
-#include <sys/wait.h>
 
-#include <chrono>
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "pdf_report.h"
 #include "percentiles.h"
 #include "program_window.h"
 #include "qt_print_page.h"
@@ -64,46 +62,6 @@ public:
     AnsweredPageSetup& operator=(const AnsweredPageSetup&) = delete;
 };
 
-template <class Work>
-double MillisecondsOf(Work work) {
-    const auto start = std::chrono::steady_clock::now();
-    work();
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-}
-
-// The named field of pdfinfo's report, or empty.
-std::string InfoField(const std::string& report, const char* name) {
-    const std::size_t at = report.find(std::string("\n") + name + ":");
-    if (at == std::string::npos) return {};
-    const std::size_t from = report.find_first_not_of(' ', at + std::strlen(name) + 2);
-    return report.substr(from, report.find('\n', from) - from);
-}
-
-// What is wrong with a printed file, or empty when it is one US Letter
-// page with the figures in it. Without pdfinfo, only its size and header.
-std::string PdfFault(const std::string& path) {
-    std::error_code error;
-    const std::uintmax_t bytes = std::filesystem::file_size(path, error);
-    if (error) return path + " was not written";
-    if (bytes < kLeastBytes) return path + " holds only " + std::to_string(bytes) + " bytes";
-    std::FILE* info = popen(("pdfinfo '" + path + "' 2>&1").c_str(), "r");
-    if (info == nullptr) return {};
-    std::string report = "\n";
-    char chunk[512];
-    while (std::fgets(chunk, sizeof chunk, info) != nullptr) report += chunk;
-    const int status = pclose(info);
-    if (WIFEXITED(status) && WEXITSTATUS(status) == 127) {  // no pdfinfo here
-        std::FILE* file = std::fopen(path.c_str(), "rb");
-        char header[5] = {};
-        const bool pdf = file != nullptr && std::fread(header, 1, 5, file) == 5 && std::memcmp(header, "%PDF-", 5) == 0;
-        if (file != nullptr) std::fclose(file);
-        return pdf ? std::string() : path + " is not a PDF file";
-    }
-    if (InfoField(report, "Pages") != "1") return path + " is not one page:" + report;
-    if (InfoField(report, "Page size").rfind("612 x 792 pts", 0) != 0) return path + " is not US Letter:" + report;
-    return {};
-}
-
 void BM_PrintPage(benchmark::State& state) {
     const std::vector<PageFigure> figures = MakePage(kFigures);
     ProgramWindow window(figures);
@@ -122,8 +80,8 @@ void BM_PrintPage(benchmark::State& state) {
     printQt();
     ProgramWindow::ShowChanges();
     std::string fault = answer.otherRequests > 0 ? "the print command asked for more than the page setup" : "";
-    if (fault.empty()) fault = PdfFault(answer.output);
-    if (fault.empty()) fault = PdfFault(qtFile);
+    if (fault.empty()) fault = PdfFault(answer.output, 1, kLeastBytes);
+    if (fault.empty()) fault = PdfFault(qtFile, 1, kLeastBytes);
     if (!fault.empty()) return state.SkipWithError(fault.c_str());
     state.counters["program_kb"] = static_cast<double>(std::filesystem::file_size(answer.output)) / 1024;
     state.counters["qt_kb"] = static_cast<double>(std::filesystem::file_size(qtFile)) / 1024;

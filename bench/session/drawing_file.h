@@ -10,6 +10,9 @@
 #define TARNWICK_BENCH_SESSION_DRAWING_FILE_H
 
 #include <string>
+#include <vector>
+
+#include "page_figures.h"
 
 struct DrawingLayout {
     int rows = 0;            // figures in the whole file
@@ -23,6 +26,11 @@ struct DrawingLayout {
 
 // Makes `folder`'s Veldrin.dat hold `layout`; false when anything failed.
 bool BuildDrawingFile(const std::string& folder, const DrawingLayout& layout);
+
+// Makes `folder`'s Veldrin.dat hold these pages (the first is page 1), each
+// page's figures stored in their order, drawn in runs of 1..longestRun
+// figures on pages picked at random; false when anything failed.
+bool BuildNotebookFile(const std::string& folder, const std::vector<std::vector<PageFigure>>& pages, int longestRun);
 
 // The size of a file in bytes, 0 when there is none.
 long long FileBytes(const std::string& path);

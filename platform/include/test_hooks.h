@@ -6,10 +6,8 @@
 #define TARNWICK_PLATFORM_TEST_HOOKS_H
 
 #include "windef.h"
+#include "wingdi.h"
 #include "winuser.h"
-
-// The device name of the printer that writes a PDF file.
-#define PDF_PRINTER_NAME "Print to PDF file"
 
 // What the page setup dialog is about to offer, and what a hook answers
 // for the user.

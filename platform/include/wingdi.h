@@ -157,6 +157,11 @@ typedef struct _devicemodeA {
 #define DMPAPER_LEGAL 5
 #define DMPAPER_A4 9
 
+// What DeviceCapabilitiesA reports: the DMPAPER_ codes a printer takes (one
+// WORD each), and their names (64 bytes each, NUL-terminated).
+#define DC_PAPERS 2
+#define DC_PAPERNAMES 16
+
 typedef struct _DOCINFOA {
     int cbSize;
     LPCSTR lpszDocName;
@@ -246,6 +251,10 @@ WINAPI_EXPORT COLORREF SetPixel(HDC dc, int x, int y, COLORREF colour);
 WINAPI_EXPORT BOOL TextOutA(HDC dc, int x, int y, LPCSTR text, int length);
 
 // ---- printing ----------------------------------------------------------------
+// The device name of the printer that writes a PDF file: the output given to
+// CreateDCA (or StartDocA) names the file.
+#define PDF_PRINTER_NAME "Print to PDF file"
+
 // A printer DC draws nothing until StartDocA; the document name becomes the
 // print job's title. EndDoc hands the job to the printer, and a DC deleted
 // before EndDoc abandons its job. Each returns SP_ERROR (or 0) on failure.
@@ -253,6 +262,11 @@ WINAPI_EXPORT int StartDocA(HDC dc, const DOCINFOA* info);
 WINAPI_EXPORT int StartPage(HDC dc);
 WINAPI_EXPORT int EndPage(HDC dc);
 WINAPI_EXPORT int EndDoc(HDC dc);
+// One of the printer's capabilities (DC_PAPERS, DC_PAPERNAMES) written to
+// `output`, when it is not null; returns how many entries there are, or -1
+// for a printer or capability this layer does not know.
+WINAPI_EXPORT int DeviceCapabilitiesA(LPCSTR device, LPCSTR port, WORD capability, LPSTR output,
+                                      const DEVMODEA* devMode);
 
 }  // extern "C++"
 

@@ -6,6 +6,7 @@
 
 #include "core/qt_application.h"
 #include "core/test_hook_state.h"
+#include "print/devmode.h"
 #include "print/page_choice.h"
 #include "print/printers.h"
 #include "test_hooks.h"
@@ -41,14 +42,12 @@ void ReadDevNames(HGLOBAL handle, PageChoice& choice) {
 }
 
 void ReadDevMode(HGLOBAL handle, PageChoice& choice) {
-    const auto* settings = static_cast<const DEVMODEA*>(GlobalLock(handle));
-    if (settings == nullptr) return;
-    if (GlobalSize(handle) >= sizeof(DEVMODEA)) {
-        if ((settings->dmFields & DM_PAPERSIZE) && PaperOfCode(settings->dmPaperSize).isValid())
-            choice.paper = PaperOfCode(settings->dmPaperSize);
-        if (settings->dmFields & DM_ORIENTATION) choice.landscape = settings->dmOrientation == DMORIENT_LANDSCAPE;
-    }
+    const auto* block = static_cast<const DEVMODEA*>(GlobalLock(handle));
+    if (block == nullptr) return;
+    const DeviceSettings settings = DecodeDevMode(block, GlobalSize(handle));
     GlobalUnlock(handle);
+    if (settings.paper) choice.paper = *settings.paper;
+    if (settings.landscape) choice.landscape = *settings.landscape;
 }
 
 // The printer and settings the caller passed in, else the default printer's.
@@ -111,16 +110,9 @@ HGLOBAL NewDevNames(const PageChoice& choice) {
 
 HGLOBAL NewDevMode(const PageChoice& choice) {
     HGLOBAL handle = GlobalAlloc(GHND, sizeof(DEVMODEA));
-    auto* settings = static_cast<DEVMODEA*>(GlobalLock(handle));
-    if (settings == nullptr) return GlobalFree(handle);
-    CopyOut(choice.device, reinterpret_cast<char*>(settings->dmDeviceName), CCHDEVICENAME);
-    settings->dmSpecVersion = DM_SPECVERSION;
-    settings->dmSize = sizeof(DEVMODEA);
-    settings->dmFields = DM_ORIENTATION | DM_PAPERSIZE;
-    settings->dmOrientation = choice.landscape ? DMORIENT_LANDSCAPE : DMORIENT_PORTRAIT;
-    settings->dmPaperSize = CodeOfPaper(choice.paper);
-    settings->dmScale = 100;
-    settings->dmCopies = 1;
+    auto* block = static_cast<DEVMODEA*>(GlobalLock(handle));
+    if (block == nullptr) return GlobalFree(handle);
+    EncodeDevMode(choice.device, choice.paper, choice.landscape, *block);
     GlobalUnlock(handle);
     return handle;
 }

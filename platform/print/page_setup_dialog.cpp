@@ -13,14 +13,13 @@
 #include <QRadioButton>
 
 #include "print/page_choice.h"
+#include "print/papers.h"
 #include "print/printers.h"
 #include "user/message_queue.h"
 #include "user/window.h"
 
 namespace tarnwick::print {
 namespace {
-
-const QPageSize::PageSizeId kPapers[] = {QPageSize::Letter, QPageSize::Legal, QPageSize::A4};
 
 class PageSetupDialog : public QDialog {
 public:
@@ -35,7 +34,7 @@ public:
         form->addRow(QStringLiteral("&Printer:"), printer_);
         form->addRow(QStringLiteral("&File:"), MakeFileRow(choice.output));
         paper_ = new QComboBox(this);
-        for (QPageSize::PageSizeId id : kPapers) paper_->addItem(QPageSize::name(id), static_cast<int>(id));
+        for (const Paper& paper : Papers()) paper_->addItem(QPageSize::name(paper.size), static_cast<int>(paper.size));
         paper_->setEnabled(!(flags & PSD_DISABLEPAPER));
         form->addRow(QStringLiteral("P&aper:"), paper_);
         form->addRow(QStringLiteral("Orientation:"), MakeOrientationRow(choice.landscape, flags));

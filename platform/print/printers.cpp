@@ -4,7 +4,8 @@
 
 #include <new>
 
-#include "test_hooks.h"
+#include "print/devmode.h"
+#include "windows.h"
 
 namespace tarnwick::print {
 namespace {
@@ -13,17 +14,6 @@ const QString& PdfPrinterName() {
     static const QString name = QString::fromLatin1(PDF_PRINTER_NAME);
     return name;
 }
-
-struct PaperCode {
-    short code;
-    QPageSize::PageSizeId size;
-};
-
-constexpr PaperCode kPaperCodes[] = {
-    {DMPAPER_LETTER, QPageSize::Letter},
-    {DMPAPER_LEGAL, QPageSize::Legal},
-    {DMPAPER_A4, QPageSize::A4},
-};
 
 // The PDF printer prints on the program's own paper, US Letter, to the
 // sheet's edges, so that a page's top-left corner is the sheet's.
@@ -34,13 +24,10 @@ void SetUpPdf(QPrinter& printer, const QString& output) {
     printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
 }
 
-void ApplySettings(QPrinter& printer, const DEVMODEA& settings) {
-    if ((settings.dmFields & DM_PAPERSIZE) && PaperOfCode(settings.dmPaperSize).isValid())
-        printer.setPageSize(PaperOfCode(settings.dmPaperSize));
-    if (settings.dmFields & DM_ORIENTATION) {
-        printer.setPageOrientation(settings.dmOrientation == DMORIENT_LANDSCAPE ? QPageLayout::Landscape
-                                                                                : QPageLayout::Portrait);
-    }
+void ApplySettings(QPrinter& printer, const DEVMODEA& block) {
+    const DeviceSettings settings = DecodeDevMode(&block, sizeof block);
+    if (settings.paper) printer.setPageSize(*settings.paper);
+    if (settings.landscape) printer.setPageOrientation(*settings.landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
 }
 
 }  // namespace
@@ -84,20 +71,6 @@ std::unique_ptr<QPrinter> MakePrinter(const QString& device, const QString& outp
     }
     if (printer && settings != nullptr) ApplySettings(*printer, *settings);
     return printer;
-}
-
-QPageSize PaperOfCode(short code) {
-    for (const PaperCode& entry : kPaperCodes) {
-        if (entry.code == code) return QPageSize(entry.size);
-    }
-    return QPageSize();
-}
-
-short CodeOfPaper(const QPageSize& paper) {
-    for (const PaperCode& entry : kPaperCodes) {
-        if (entry.size == paper.id()) return entry.code;
-    }
-    return 0;
 }
 
 }  // namespace tarnwick::print

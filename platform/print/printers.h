@@ -30,10 +30,6 @@ QPageSize DefaultPaperOf(const QString& device);
 std::unique_ptr<QPrinter> MakePrinter(const QString& device, const QString& output,
                                       const DEVMODEA* settings);
 
-// DMPAPER_ codes and Qt's page sizes, both ways (0 for sizes without a code).
-QPageSize PaperOfCode(short code);
-short CodeOfPaper(const QPageSize& paper);
-
 }  // namespace tarnwick::print
 
 #endif

@@ -2,8 +2,11 @@
 // the page setup dialog's checks and the blocks it hands back, and the life
 // of a printer DC and its job.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
+#include <csignal>
+#include <cstring>
 #include <filesystem>
 #include <string>
 
@@ -200,6 +203,73 @@ TEST_F(PrinterDc, JobStepsKeepTheirOrderAndAnUnfinishedJobPrintsNothing) {
     DeleteDC(dc_);  // without EndDoc
     dc_ = nullptr;
     EXPECT_FALSE(std::filesystem::exists(file_) && std::filesystem::file_size(file_) > 0);
+}
+
+// The PDF printer's papers, named and coded as DeviceCapabilitiesA gives
+// them, and each taken from a DEVMODE by CreateDCA with its orientation.
+TEST(PrinterPapers, EachPaperNamedAndCodedIsTheSheetADevModeAsksFor) {
+    struct PaperRow {
+        WORD code;
+        const char* name;
+        int widthMm, heightMm;  // portrait
+    } rows[] = {
+        {DMPAPER_LETTER, "Letter", 216, 279},  // the program's own paper, listed first
+        {DMPAPER_LEGAL, "Legal", 216, 356},
+        {DMPAPER_A4, "A4", 210, 297},
+    };
+    constexpr int kCount = sizeof rows / sizeof rows[0];
+    ASSERT_EQ(DeviceCapabilitiesA(PDF_PRINTER_NAME, nullptr, DC_PAPERS, nullptr, nullptr), kCount);
+    WORD codes[kCount] = {};
+    char names[kCount][64] = {};
+    ASSERT_EQ(DeviceCapabilitiesA(PDF_PRINTER_NAME, nullptr, DC_PAPERS, reinterpret_cast<LPSTR>(codes), nullptr), kCount);
+    ASSERT_EQ(DeviceCapabilitiesA(PDF_PRINTER_NAME, nullptr, DC_PAPERNAMES, names[0], nullptr), kCount);
+    const std::string file = std::filesystem::temp_directory_path() / "tarnwick-papers.pdf";
+    for (int i = 0; i < kCount; ++i) {
+        EXPECT_EQ(codes[i], rows[i].code) << i;
+        EXPECT_STREQ(names[i], rows[i].name) << i;
+        for (bool landscape : {false, true}) {
+            DEVMODEA settings{};
+            settings.dmSize = sizeof settings;
+            settings.dmFields = DM_PAPERSIZE | DM_ORIENTATION;
+            settings.dmPaperSize = static_cast<short>(codes[i]);
+            settings.dmOrientation = landscape ? DMORIENT_LANDSCAPE : DMORIENT_PORTRAIT;
+            HDC dc = CreateDCA(nullptr, PDF_PRINTER_NAME, file.c_str(), &settings);
+            ASSERT_NE(dc, nullptr) << rows[i].name;
+            const int across = landscape ? rows[i].heightMm : rows[i].widthMm;
+            const int down = landscape ? rows[i].widthMm : rows[i].heightMm;
+            EXPECT_NEAR(GetDeviceCaps(dc, HORZSIZE), across, 1) << rows[i].name << (landscape ? " landscape" : "");
+            EXPECT_NEAR(GetDeviceCaps(dc, VERTSIZE), down, 1) << rows[i].name << (landscape ? " landscape" : "");
+            DeleteDC(dc);
+        }
+    }
+    EXPECT_EQ(DeviceCapabilitiesA("no-such-queue", nullptr, DC_PAPERS, nullptr, nullptr), -1);
+    EXPECT_EQ(DeviceCapabilitiesA(PDF_PRINTER_NAME, nullptr, 1 /* DC_FIELDS */, nullptr, nullptr), -1);
+}
+
+// A PDF the disk could not take whole is no print: EndDoc fails and the
+// file cut short is removed.
+TEST_F(PrinterDc, APdfCutShortFailsItsJobAndIsRemoved) {
+    rlimit before{};
+    getrlimit(RLIMIT_FSIZE, &before);
+    auto* signalBefore = std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit full{2048, before.rlim_max};
+    setrlimit(RLIMIT_FSIZE, &full);
+    EXPECT_GT(StartDocument(), 0);
+    EXPECT_GT(StartPage(dc_), 0);
+    EXPECT_TRUE(TextOutA(dc_, 100, 100, "More than the disk holds", 24));
+    EXPECT_GT(EndPage(dc_), 0);
+    const int ended = EndDoc(dc_);
+    setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, signalBefore);
+    EXPECT_EQ(ended, SP_ERROR);
+    EXPECT_FALSE(std::filesystem::exists(file_));
+
+    EXPECT_GT(StartDocument(), 0);  // with room on the disk, the same job prints
+    EXPECT_GT(StartPage(dc_), 0);
+    EXPECT_TRUE(TextOutA(dc_, 100, 100, "More than the disk holds", 24));
+    EXPECT_GT(EndPage(dc_), 0);
+    EXPECT_GT(EndDoc(dc_), 0);
+    EXPECT_GT(std::filesystem::file_size(file_), 2048u);
 }
 
 }  // namespace

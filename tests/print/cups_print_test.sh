@@ -2,7 +2,9 @@
 # Prints a page through a real print queue: a private CUPS scheduler with a
 # CUPS-PDF queue on US Letter, the program's own print path (the page setup
 # dialog answered with that queue), then the job's title as the scheduler
-# holds it and the figures' sizes in the PDF the queue wrote.
+# holds it and the figures' sizes in the PDF the queue wrote. Then two
+# queues that fail the job, and the message box each failure shows: one
+# that refuses jobs, one removed as the dialog closes.
 #   cups_print_test.sh <ui_tests binary>
 set -euo pipefail
 ui_tests="${1:?usage: cups_print_test.sh UI_TESTS}"
@@ -45,3 +47,10 @@ fi
 pdf=$(private_cups_job_pdf "$queue" "$job")
 TARNWICK_PRINTED_PDF="$pdf" run_half PrintTest.QueuesPdfHoldsTheFigureSetAtTrueSize
 echo "cups_print_test: job $job '$title' printed $pdf at true size"
+
+add_pdf_queue tarnwick-refusing Letter
+cupsreject tarnwick-refusing
+TARNWICK_REFUSING_QUEUE=tarnwick-refusing run_half PrintTest.QueueRefusingTheJobIsTold
+add_pdf_queue tarnwick-vanishing Letter
+TARNWICK_VANISHING_QUEUE=tarnwick-vanishing run_half PrintTest.QueueGoneBeforePrintingIsTold
+echo "cups_print_test: a refused job and a queue gone were told"

@@ -7,7 +7,10 @@
 
 #include <chrono>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <set>
 #include <string>
 
 #include "child_process.h"
@@ -26,6 +29,21 @@ protected:
     }
     void WriteFile(const std::string& path, const std::string& bytes) {
         std::ofstream(path, std::ios::binary) << bytes;
+    }
+    std::string Bytes(const std::string& path) {
+        std::ifstream file(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(file), {});
+    }
+    std::set<std::string> Files() {
+        std::set<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(folder_.Path())) names.insert(entry.path().filename());
+        return names;
+    }
+    // A file in WAL mode, as the store makes a new one, with one row.
+    void MakeStoreFile(const std::string& path) {
+        ASSERT_EQ(store_->Open(path.c_str()), 1) << store_->GetLastErrorText();
+        ASSERT_EQ(store_->Execute("CREATE TABLE T (a); INSERT INTO T VALUES ('kept')", nullptr, nullptr), 1);
+        ASSERT_EQ(store_->Close(), 1);
     }
     // Opens `path` in a child that cannot override file permissions.
     int OpenUnprivileged(const std::string& path) {
@@ -93,6 +111,62 @@ TEST_F(StoreOpenTest, RefusesFilesItCannotWrite) {
     // The same user may open a writable file in a writable folder.
     chmod(lockedFolder.c_str(), 0777);
     EXPECT_EQ(OpenUnprivileged(writableInLocked), 1);
+}
+
+// A "file:...?mode=ro" name reads a file and writes nothing: not a byte of
+// the file changes, no log is left beside it, an absent file is not made,
+// and statements that would write fail.
+TEST_F(StoreOpenTest, ReadOnlyNameReadsAndWritesNothing) {
+    const std::string path = folder_.File("notebook.dat");
+    MakeStoreFile(path);
+    const std::string bytes = Bytes(path);
+    const std::set<std::string> files = Files();
+
+    ASSERT_EQ(store_->Open(("file:" + path + "?mode=ro").c_str()), 1) << store_->GetLastErrorText();
+    EXPECT_EQ(Query("SELECT a FROM T"), (Rows{{"kept"}}));
+    EXPECT_EQ(store_->Execute("INSERT INTO T VALUES ('not kept')", nullptr, nullptr), 0);
+    EXPECT_EQ(std::string(store_->GetLastErrorText()).rfind(ZISQL_NOT_WRITABLE, 0), 0u) << store_->GetLastErrorText();
+    ASSERT_EQ(store_->Close(), 1);
+    EXPECT_EQ(Bytes(path), bytes);
+    EXPECT_EQ(Files(), files);
+
+    EXPECT_EQ(store_->Open(("file:" + folder_.File("absent.dat") + "?mode=ro").c_str()), 0);
+    EXPECT_EQ(Files(), files);
+}
+
+// Where the program could not write (a file and folder of someone else),
+// a read-only name still reads.
+TEST_F(StoreOpenTest, ReadOnlyNameReadsWhereNothingMayBeWritten) {
+    if (RunInChild([] { return 0; }, true) == kNoUnprivilegedUser) GTEST_SKIP() << "cannot drop root";
+    const std::string lockedFolder = folder_.File("locked");
+    mkdir(lockedFolder.c_str(), 0755);
+    const std::string path = lockedFolder + "/notebook.dat";
+    MakeStoreFile(path);
+    chmod(path.c_str(), 0444);
+    chmod(lockedFolder.c_str(), 0555);
+    EXPECT_EQ(OpenUnprivileged(path), 0);
+    EXPECT_EQ(OpenUnprivileged("file:" + path + "?mode=ro"), 1);
+}
+
+// A writer that comes while a reader reads keeps its log: the reader only
+// removes logs no other connection uses, and the writer's rows stay.
+TEST_F(StoreOpenTest, ReadOnlyConnectionLeavesTheLogOfAWriterThatCameMeanwhile) {
+    const std::string path = folder_.File("notebook.dat");
+    MakeStoreFile(path);
+    ASSERT_EQ(store_->Open(("file:" + path + "?mode=ro").c_str()), 1);
+    EXPECT_EQ(Query("SELECT count(*) FROM T"), (Rows{{"1"}}));
+
+    auto* writer = static_cast<ZISqllite*>(loader_.CreateComponent("ZISqllite.DLL", "ZISqllite", 100));
+    ASSERT_NE(writer, nullptr);
+    ASSERT_EQ(writer->Open(path.c_str()), 1) << writer->GetLastErrorText();
+    ASSERT_EQ(writer->Execute("INSERT INTO T VALUES ('while read')", nullptr, nullptr), 1);
+    ASSERT_EQ(store_->Close(), 1);
+    EXPECT_TRUE(std::filesystem::exists(path + "-wal")) << "the writer's log was removed";
+    EXPECT_EQ(writer->Execute("INSERT INTO T VALUES ('after')", nullptr, nullptr), 1);
+    writer->Release();
+
+    ASSERT_EQ(store_->Open(path.c_str()), 1);
+    EXPECT_EQ(Query("SELECT a FROM T ORDER BY rowid"), (Rows{{"kept"}, {"while read"}, {"after"}}));
 }
 
 // A second process holding the write lock makes a statement wait a moment,

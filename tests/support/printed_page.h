@@ -1,6 +1,7 @@
-// A printed PDF as a test sees it: what pdfinfo says of it, and its first
-// page rasterised by pdftoppm at 254 dots per inch, where one pixel is
-// 0.1 mm on paper, the program's own page unit.
+// A printed PDF as a test sees it: what pdfinfo says of it, and one of its
+// pages (the first unless told) rasterised by pdftoppm at 254 dots per
+// inch, where one pixel is 0.1 mm on paper, the program's own page unit;
+// the whole sheet, or as many rows from its top as asked for.
 #ifndef TARNWICK_TESTS_SUPPORT_PRINTED_PAGE_H
 #define TARNWICK_TESTS_SUPPORT_PRINTED_PAGE_H
 
@@ -18,14 +19,22 @@ public:
     static constexpr int kDotsPerInch = 254;
 
     // Reads `pdf`; Valid() is false when the tools or the file fail.
-    explicit PrintedPage(const std::string& pdf) {
+    explicit PrintedPage(const std::string& pdf, int page = 1, int rows = 0) {
         info_ = Run("pdfinfo '" + pdf + "'");
-        Run("pdftoppm -r " + std::to_string(kDotsPerInch) + " -f 1 -l 1 -singlefile '" + pdf + "' '" + pdf + "'");
-        std::ifstream raster(pdf + ".ppm", std::ios::binary);
-        ReadPpm(std::string(std::istreambuf_iterator<char>(raster), {}));
+        const std::string number = std::to_string(page);
+        const std::string raster = pdf + "-" + number;
+        const std::string crop = rows > 0 ? " -x 0 -y 0 -H " + std::to_string(rows) : "";
+        Run("pdftoppm -r " + std::to_string(kDotsPerInch) + crop + " -f " + number + " -l " + number +
+            " -singlefile '" + pdf + "' '" + raster + "'");
+        std::ifstream pixels(raster + ".ppm", std::ios::binary);
+        ReadPpm(std::string(std::istreambuf_iterator<char>(pixels), {}));
+        std::remove((raster + ".ppm").c_str());
     }
 
     bool Valid() const { return width_ > 0 && height_ > 0; }
+    bool operator==(const PrintedPage& other) const {
+        return width_ == other.width_ && height_ == other.height_ && pixels_ == other.pixels_;
+    }
     int Width() const { return width_; }
     int Height() const { return height_; }
     // A line of pdfinfo's answer, after "Key:" and its padding ("" if none).

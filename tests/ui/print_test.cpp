@@ -2,9 +2,13 @@
 // PDF printer, a printer DC over QPrinter, and the page's figures drawn
 // with MM_LOMETRIC. The PDF is rasterised at 254 dpi, where one pixel is
 // one page unit (0.1 mm), so true size is read straight off the pixels.
+#include <sys/resource.h>
+
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 
+#include "export_run.h"
 #include "main_window_fixture.h"
 #include "printed_page.h"
 
@@ -21,18 +25,43 @@ protected:
         MainWindowTest::TearDown();
     }
 
+    // A message box the print command showed, as the hook saw it.
+    struct ShownBox {
+        HWND owner;
+        std::string caption;
+        std::string text;
+        UINT type;
+    };
+
     // Prints the page as a user would, choosing a printer (or cancelling)
-    // in the page setup dialog.
+    // in the page setup dialog; `chosen` runs as the choice is made. Every
+    // message box is answered with OK and kept in boxes_.
     void Print(const std::string& file, bool landscape = false, int answer = IDOK,
-               const char* device = PDF_PRINTER_NAME) {
+               const char* device = PDF_PRINTER_NAME, std::function<void()> chosen = nullptr) {
+        boxes_.clear();
         AnswerModals([&](const ModalRequest& request) {
+            if (request.kind == ModalRequest::MessageBox) {
+                boxes_.push_back({request.owner, request.caption, request.text, request.type});
+                return IDOK;
+            }
             if (request.kind != ModalRequest::PageSetup) return 0;
             snprintf(request.pageSetup->device, sizeof request.pageSetup->device, "%s", device);
             snprintf(request.pageSetup->output, sizeof request.pageSetup->output, "%s", file.c_str());
             request.pageSetup->landscape = landscape;
+            if (chosen) chosen();
             return answer;
         });
         Command(IDC_PRINT);
+    }
+
+    // The one box a failed print showed: owned by the main window, with
+    // the command's caption and an error icon.
+    std::string FailureText() {
+        if (boxes_.size() != 1) return "(" + std::to_string(boxes_.size()) + " boxes)";
+        EXPECT_EQ(boxes_[0].owner, window);
+        EXPECT_EQ(boxes_[0].caption, "Print");
+        EXPECT_EQ(boxes_[0].type, static_cast<UINT>(MB_OK | MB_ICONERROR));
+        return boxes_[0].text;
     }
 
     std::string PdfFile() { return folder_.File("printed.pdf"); }
@@ -81,6 +110,7 @@ protected:
     }
 
     int blocksBefore_ = 0;
+    std::vector<ShownBox> boxes_;
 };
 
 // The PDF printer prints on US Letter to the sheet's edges, so the page's
@@ -119,10 +149,64 @@ TEST_F(PrintTest, EmptyPagePrintsOnePortraitBlankSheetAndTheCanvasDrawsOn) {
     EXPECT_NE(PixelAt(200, 100), before) << "the line's feedback is drawn on the canvas";
 }
 
-TEST_F(PrintTest, CancellingPrintsNothingAndChangesNothing) {
+TEST_F(PrintTest, CancellingPrintsNothingChangesNothingAndSaysNothing) {
     EXPECT_FALSE(Repaints([&] { Print(PdfFile(), false, IDCANCEL); }));
     EXPECT_FALSE(std::filesystem::exists(PdfFile()));
     EXPECT_EQ(CommDlgExtendedError(), 0u);
+    EXPECT_TRUE(boxes_.empty());
+}
+
+// Writes past a size make a file write fail, as on a full disk, while it
+// lives.
+class FullDisk {
+public:
+    explicit FullDisk(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &before_);
+        ignored_ = std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{bytes, before_.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FullDisk() {
+        setrlimit(RLIMIT_FSIZE, &before_);
+        std::signal(SIGXFSZ, ignored_);
+    }
+
+private:
+    rlimit before_{};
+    void (*ignored_)(int) = nullptr;
+};
+
+// Past the page setup dialog, a print that fails says what failed, and
+// leaves no file behind.
+TEST_F(PrintTest, APrintThatFailsAfterThePageSetupTellsWhatFailed) {
+    StoreFigureSet();
+    const std::string missingFolderFile = folder_.File("gone/page.pdf");
+    Print(missingFolderFile);
+    EXPECT_EQ(FailureText(), "Nothing was printed: the file \"" + missingFolderFile + "\" could not be written.");
+
+    Print(PdfFile(), false, IDOK, "no-such-queue");  // the dialog fails: no printer is chosen
+    EXPECT_EQ(FailureText(), "Nothing was printed: the printer could not be set up.");
+
+    {
+        FullDisk full(4096);
+        Print(PdfFile());
+    }
+    EXPECT_EQ(FailureText(), "Nothing was printed: the file \"" + PdfFile() + "\" could not be written whole.");
+    EXPECT_FALSE(std::filesystem::exists(PdfFile())) << "a PDF cut short is left";
+}
+
+// The notebook export draws a page as Print puts it on a sheet, and reads
+// the notebook while the program has it open.
+TEST_F(PrintTest, ExportedPageIsThePrintedSheet) {
+    StoreFigureSet();
+    Print(PdfFile());
+    const ExportResult exported = RunExport(folder_.Path(), {"--export-pdf", "exported.pdf"});
+    ASSERT_EQ(exported.exitCode, 0) << exported.errors;
+
+    const PrintedPage printed(PdfFile()), page(folder_.File("exported.pdf"));
+    ASSERT_TRUE(printed.Valid());
+    EXPECT_EQ(page.Info("Pages"), "1");
+    EXPECT_TRUE(page == printed) << "the exported page differs from the printed sheet";
 }
 
 // A real print queue, which tests/print/cups_print_test.sh sets up on a
@@ -135,6 +219,27 @@ TEST_F(PrintTest, QueuePrintsTheFigureSet) {
     if (queue == nullptr) GTEST_SKIP() << "no print queue named";
     StoreFigureSet();
     Print("", false, IDOK, queue);
+}
+
+// Queues that fail the job (tests/print/cups_print_test.sh): one that
+// refuses jobs, and one that is removed while the page setup dialog
+// closes, so no printer DC can be made for it.
+TEST_F(PrintTest, QueueRefusingTheJobIsTold) {
+    const char* queue = std::getenv("TARNWICK_REFUSING_QUEUE");
+    if (queue == nullptr) GTEST_SKIP() << "no refusing queue named";
+    StoreFigureSet();
+    Print("", false, IDOK, queue);
+    EXPECT_EQ(FailureText(), std::string("Nothing was printed: the printer \"") + queue + "\" refused the print job.");
+}
+
+TEST_F(PrintTest, QueueGoneBeforePrintingIsTold) {
+    const char* queue = std::getenv("TARNWICK_VANISHING_QUEUE");
+    if (queue == nullptr) GTEST_SKIP() << "no vanishing queue named";
+    StoreFigureSet();
+    Print("", false, IDOK, queue, [&] {
+        EXPECT_EQ(std::system((std::string("lpadmin -x '") + queue + "'").c_str()), 0);
+    });
+    EXPECT_EQ(FailureText(), std::string("Nothing was printed: the printer \"") + queue + "\" could not be opened.");
 }
 
 TEST_F(PrintTest, QueuesPdfHoldsTheFigureSetAtTrueSize) {

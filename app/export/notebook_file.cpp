@@ -1,0 +1,155 @@
+#include "notebook_file.h"
+
+#include <strings.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "application.h"
+#include "sql_text.h"
+#include "unsaved_file.h"
+
+namespace {
+
+constexpr DWORD kComponentVersion = 100;
+constexpr char kReadOnlyName[] = "file:Veldrin.dat?mode=ro";
+constexpr char kUnsavedFile[] = "Veldrin.dat-unsaved";
+static_assert(sizeof(kReadOnlyName) == sizeof("file:?mode=ro") + sizeof(kDatabaseFile) - 1);
+
+// A page's figures with the order they were stored in (rowid), read from
+// the page index alone. The index keeps them in another order; sorting a
+// page's rows here costs a third of what SQLite's own ORDER BY does.
+constexpr char kPageFiguresFormat[] = "SELECT rowid, objData FROM Objects WHERE pageNumber = %d";
+
+// Every page number that rows carry, as the page store can ask for it.
+constexpr char kStoredPagesQuery[] =
+    "SELECT DISTINCT pageNumber FROM Objects WHERE typeof(pageNumber) = 'integer' "
+    "AND pageNumber BETWEEN -2147483648 AND 2147483647 ORDER BY pageNumber";
+
+template <class Interface>
+Interface* Create(ComponentLoader& loader, const ComponentSource& source) {
+    return static_cast<Interface*>(loader.CreateComponent(source.libraryFile, source.componentName, kComponentVersion));
+}
+
+int CollectPage(void* context, int columnCount, char** texts, char**) {
+    if (columnCount >= 1) static_cast<std::vector<int>*>(context)->push_back(std::atoi(texts[0]));
+    return 0;
+}
+
+struct ObjectsColumns {
+    static constexpr const char* kNames[] = {"pageNumber", "objData", "objType"};
+    int count = 0;
+    bool matching = true;
+};
+
+// PRAGMA table_info rows: cid, name, type, notnull, default, pk.
+int CheckColumn(void* context, int columnCount, char** texts, char**) {
+    auto* columns = static_cast<ObjectsColumns*>(context);
+    if (columnCount < 2 || columns->count >= 3 || strcasecmp(texts[1], ObjectsColumns::kNames[columns->count]) != 0)
+        columns->matching = false;
+    ++columns->count;
+    return 0;
+}
+
+}  // namespace
+
+NotebookFile::~NotebookFile() {
+    if (surface_ != nullptr) surface_->Release();
+    if (store_ != nullptr) store_->Release();
+    loader_.UnloadAll(0);
+}
+
+bool NotebookFile::Failed(const std::string& fault) {
+    fault_ = fault;
+    return false;
+}
+
+bool NotebookFile::StoreFailed() {
+    const char* error = store_->GetLastErrorText();
+    const std::size_t damagedPrefix = std::strlen(ZISQL_DAMAGED);
+    if (std::strncmp(error, ZISQL_DAMAGED, damagedPrefix) == 0)
+        return Failed(std::string(kDatabaseFile) + " is damaged (" + (error + damagedPrefix) + ")");
+    return Failed(std::string(kDatabaseFile) + " cannot be read (" + error + ")");
+}
+
+bool NotebookFile::Open() {
+    if (access(kDatabaseFile, F_OK) != 0) return Failed(std::string("there is no ") + kDatabaseFile + " in this folder");
+    if (!CreateComponents() || !OpenStore() || !HoldsDrawings()) return false;
+    ReadUnsavedFile(kUnsavedFile, waiting_);
+    return true;
+}
+
+bool NotebookFile::CreateComponents() {
+    store_ = Create<ZISqllite>(loader_, kProgramComponents.store);
+    surface_ = Create<ZDrawSp>(loader_, kProgramComponents.surface);
+    if (store_ == nullptr || surface_ == nullptr)
+        return Failed(std::string("the program's libraries could not be loaded (") + kProgramComponents.store.libraryFile +
+                      ", " + kProgramComponents.surface.libraryFile + ")");
+    return true;
+}
+
+bool NotebookFile::OpenStore() { return store_->Open(kReadOnlyName) != 0 || StoreFailed(); }
+
+// The program's Objects table, with its three columns; a file without it
+// (an empty one, say) holds no drawings, and one whose table has other
+// columns belongs to some other program.
+bool NotebookFile::HoldsDrawings() {
+    ObjectsColumns columns;
+    if (!store_->Execute(kObjectsColumnsQuery, &columns, CheckColumn)) return StoreFailed();
+    if (columns.count == 0) return Failed(std::string(kDatabaseFile) + " holds no drawings");
+    if (!columns.matching || columns.count != 3)
+        return Failed(std::string(kDatabaseFile) + " is not a drawing file of this program (its Objects table differs)");
+    return true;
+}
+
+bool NotebookFile::PagesWithFigures(std::vector<int>& pages) {
+    pages.clear();
+    if (!store_->Execute(kStoredPagesQuery, &pages, CollectPage)) return StoreFailed();
+    for (const KeptRow* row = waiting_.First(); row != nullptr; row = row->next) pages.push_back(row->pageNumber);
+    std::sort(pages.begin(), pages.end());
+    pages.erase(std::unique(pages.begin(), pages.end()), pages.end());
+    return true;
+}
+
+void NotebookFile::DrawFigure(char* objData) {
+    DrawObject* figure = surface_->CreateObject();
+    if (figure == nullptr) return;
+    figure->Decode(objData);
+    figure->Draw();
+    figure->Release();
+}
+
+// A row of the page query, kept until the page is read: objData is the
+// figure, and a row without it holds none, as the page store reads rows.
+int NotebookFile::KeepRow(void* context, int columnCount, char** columnTexts, char**) {
+    if (columnCount != 2) return 1;
+    const char* objData = columnTexts[1];
+    if (objData[0] == '\0') return 0;
+    auto* notebook = static_cast<NotebookFile*>(context);
+    notebook->pageRows_.push_back({std::strtoll(columnTexts[0], nullptr, 10), notebook->pageTexts_.size()});
+    notebook->pageTexts_.append(objData, std::strlen(objData) + 1);
+    return 0;
+}
+
+bool NotebookFile::DrawPage(int pageNumber, HDC dc) {
+    surface_->SetDC(dc);
+    pageRows_.clear();
+    pageTexts_.clear();
+    char statement[kPageStatementSize];
+    static_assert(sizeof kPageFiguresFormat + 10 <= kPageStatementSize);
+    std::snprintf(statement, sizeof(statement), kPageFiguresFormat, pageNumber);
+    if (!store_->Execute(statement, this, KeepRow)) return StoreFailed();
+    std::sort(pageRows_.begin(), pageRows_.end(),
+              [](const StoredRow& a, const StoredRow& b) { return a.rowid < b.rowid; });
+    for (const StoredRow& row : pageRows_) DrawFigure(pageTexts_.data() + row.textAt);
+    // Decoding cuts the text up, so each waiting figure is decoded from a copy.
+    for (const KeptRow* row = waiting_.First(); row != nullptr; row = row->next) {
+        if (row->pageNumber != pageNumber) continue;
+        std::string objData = row->objData;
+        DrawFigure(objData.data());
+    }
+    return true;
+}
