@@ -45,8 +45,10 @@ int Start(int argc, const char* const* argv, const ProgramParts& parts, std::FIL
         std::fputs(kNoDisplay, err);
         return 1;
     }
-    // The output is named from where the command was given.
-    std::string output = line.exportPath != nullptr ? AbsolutePath(line.exportPath) : std::string();
+    // The output is named from where the command was given; it stays as
+    // given when the program stays there, so messages name it as the user did.
+    std::string output;
+    if (line.exportPath != nullptr) output = folder.path.empty() ? line.exportPath : AbsolutePath(line.exportPath);
     if (int code = EnterWorkingFolder(folder, error); code != 0) return Refuse(error, code, err);
     if (action == ProgramAction::OpenWindow) return parts.openWindow();
 

@@ -78,7 +78,14 @@ bool NotebookFile::StoreFailed() {
 bool NotebookFile::Open() {
     if (access(kDatabaseFile, F_OK) != 0) return Failed(std::string("there is no ") + kDatabaseFile + " in this folder");
     if (!CreateComponents() || !OpenStore() || !HoldsDrawings()) return false;
-    ReadUnsavedFile(kUnsavedFile, waiting_);
+    // The waiting figures, unless the file already holds them: the next run
+    // only removes that file when it sees its token stored.
+    std::int32_t token = 0;
+    long long stored = 0;
+    if (ReadUnsavedFile(kUnsavedFile, waiting_, token) && store_->Execute(kUnsavedTokenQuery, &stored, ReadNumber) &&
+        stored == token) {
+        waiting_.Clear();
+    }
     return true;
 }
 
@@ -108,7 +115,7 @@ bool NotebookFile::HoldsDrawings() {
 bool NotebookFile::PagesWithFigures(std::vector<int>& pages) {
     pages.clear();
     if (!store_->Execute(kStoredPagesQuery, &pages, CollectPage)) return StoreFailed();
-    for (const KeptRow* row = waiting_.First(); row != nullptr; row = row->next) pages.push_back(row->pageNumber);
+    for (const KeptRow& row : waiting_.Rows()) pages.push_back(row.pageNumber);
     std::sort(pages.begin(), pages.end());
     pages.erase(std::unique(pages.begin(), pages.end()), pages.end());
     return true;
@@ -146,9 +153,9 @@ bool NotebookFile::DrawPage(int pageNumber, HDC dc) {
               [](const StoredRow& a, const StoredRow& b) { return a.rowid < b.rowid; });
     for (const StoredRow& row : pageRows_) DrawFigure(pageTexts_.data() + row.textAt);
     // Decoding cuts the text up, so each waiting figure is decoded from a copy.
-    for (const KeptRow* row = waiting_.First(); row != nullptr; row = row->next) {
-        if (row->pageNumber != pageNumber) continue;
-        std::string objData = row->objData;
+    for (const KeptRow& row : waiting_.Rows()) {
+        if (row.pageNumber != pageNumber) continue;
+        std::string objData = row.objData.get();
         DrawFigure(objData.data());
     }
     return true;

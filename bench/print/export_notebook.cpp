@@ -6,7 +6,7 @@
 //    QPdfWriter (qt_print_notebook.h), in the same run, each way once per
 //    iteration. The goal: median_ratio 1.2 or less.
 //  - BM_ExportCommand: the whole command as a user runs it, start-up and
-//    exit included: the export_pdf program (the command line's options)
+//    exit included: the program's --export-pdf
 //    started in the notebook's folder and waited for. The goal: under
 //    0.8 s, which a widely used note-taking program takes for 100 pages of
 //    1 000 lines.
@@ -91,10 +91,10 @@ std::string BinaryFolder() {
     return full.substr(0, full.rfind('/') + 1);
 }
 
-// export_pdf --export-pdf OUTPUT in the folder, waited for; its exit code.
+// Veldrin --export-pdf OUTPUT in the folder, waited for; its exit code.
 // Its progress line is not the benchmark's output.
 int RunCommand(const std::string& folder, const std::string& output) {
-    const std::string program = BinaryFolder() + "export_pdf";
+    const std::string program = BinaryFolder() + "Veldrin";
     char* argv[] = {const_cast<char*>(program.c_str()), const_cast<char*>("--export-pdf"),
                     const_cast<char*>(output.c_str()), nullptr};
     const pid_t child = fork();
@@ -150,7 +150,7 @@ void BM_ExportCommand(benchmark::State& state) {
     const ScratchFolder* notebook = Notebook(kind);
     if (notebook == nullptr) return state.SkipWithError("the notebook could not be made");
     const std::string output = notebook->File("command.pdf");
-    std::string fault = RunCommand(notebook->Path(), output) != 0 ? "export_pdf failed" : "";
+    std::string fault = RunCommand(notebook->Path(), output) != 0 ? "the export failed" : "";
     if (fault.empty()) fault = PdfFault(output, kPages, kLeastBytes);
     if (!fault.empty()) return state.SkipWithError(fault.c_str());
 

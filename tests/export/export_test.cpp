@@ -134,8 +134,12 @@ TEST_F(ExportTest, FiguresWaitingToBeStoredAreOnTheirPages) {
     waiting->Release();
     CloseNotebook();
     KeptRows rows;
-    ASSERT_TRUE(rows.Add(4, strdup(objData.c_str()), kKindLine));
-    ASSERT_TRUE(WriteUnsavedFile("Veldrin.dat-unsaved", rows));
+    KeptRow row;
+    row.pageNumber = 4;
+    row.kind = kKindLine;
+    row.objData = CopyText(objData.c_str());
+    ASSERT_TRUE(rows.Add(std::move(row)));
+    ASSERT_TRUE(WriteUnsavedFile("Veldrin.dat-unsaved", rows, 0));
     const std::string unsaved = Bytes("Veldrin.dat-unsaved");
 
     const ExportResult result = Export();

@@ -1,6 +1,5 @@
 // The notebook export run as a user runs it: a process of its own (the
-// export_pdf program beside the test binary, with the command line's
-// options) in a drawing folder, with no display in its environment. What
+// program beside the test binary, with --export-pdf and its options) in a drawing folder, with no display in its environment. What
 // it wrote on stderr and how it ended are read back; a run can be waited
 // for at once, or watched and stopped by a signal.
 #ifndef TARNWICK_TESTS_SUPPORT_EXPORT_RUN_H
@@ -27,12 +26,12 @@ struct ExportResult {
 
 class ExportProcess {
 public:
-    // Starts `export_pdf ARGS` in `folder`. A file size limit (bytes, 0 for
+    // Starts `Veldrin ARGS` in `folder`. A file size limit (bytes, 0 for
     // none) makes writes past it fail, as on a full disk.
     ExportProcess(const std::string& folder, const std::vector<std::string>& args, long fileSizeLimit = 0) {
         // Everything the child needs is made before the fork: a child of a
         // process with threads may only make async-signal-safe calls.
-        const std::string program = TestBinaryFolder() + "export_pdf";
+        const std::string program = TestBinaryFolder() + "Veldrin";
         std::vector<char*> argv{const_cast<char*>(program.c_str())};
         for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
         argv.push_back(nullptr);
