@@ -35,8 +35,9 @@ void ApplyToolbarSettings(HWND mainWindow);
 void PrepareCanvasMapping(HWND canvas, HDC dc);
 // The page as the canvas shows it, without the shape under way: the sheet,
 // its ruling and margin, the grey below it and the page's figures, on a DC
-// with the canvas's mapping.
-void DrawPage(HWND canvas, HDC dc);
+// with the canvas's mapping. Figures that cannot show on the canvas are
+// left out unless every figure is asked for.
+void DrawPage(HWND canvas, HDC dc, bool everyFigure = false);
 // The canvas's page mapping for a client area, with the viewport origin at
 // the DC's (0, 0): a memory DC whose viewport origin is then moved shows a
 // part of the canvas pixel for pixel.

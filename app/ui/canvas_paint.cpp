@@ -2,6 +2,8 @@
 // figures of the page and the shape under way. The page itself is kept in
 // the canvas's page layer, so a paint copies it and draws the shape under
 // way on top.
+#include <algorithm>
+
 #include "application.h"
 #include "canvas.h"
 #include "page_layer.h"
@@ -54,9 +56,48 @@ void DrawRules(ZDrawSp* surface) {
     }
 }
 
+// The canvas as a box of page units, grown by a few pixels' worth so that
+// a figure whose box stays outside it cannot touch a pixel of the canvas.
+FigureBox CanvasOnPage(HWND canvas, HDC dc) {
+    RECT client{};
+    GetClientRect(canvas, &client);
+    POINT corners[2] = {{client.left, client.top}, {client.right, client.bottom}};
+    DPtoLP(dc, corners, 2);
+    const long long margin = 3LL * kPageWidth / std::max<LONG>(client.right - client.left, 1) + 2;
+    return BoxBetween(corners[0].x - margin, corners[0].y + margin, corners[1].x + margin, corners[1].y - margin);
+}
+
+int CountOf(ZLinklistCOM* list) {
+    int count = 0;
+    for (auto* item = list->First(); item != nullptr; item = list->Next()) ++count;
+    return count;
+}
+
+// The page's figures in list order, each with its own settings, leaving
+// out those the page's record places wholly off the canvas: they would
+// draw nothing there. Without a record that matches the list, all are
+// drawn.
+void DrawFiguresOnCanvas(HWND canvas, HDC dc) {
+    Application& application = TheApplication();
+    const ShownFigures* shown = application.ShownFigureRecord();
+    ZLinklistCOM* figures = application.pageObjects;
+    if (figures == nullptr) return;
+    if (shown == nullptr || static_cast<int>(shown->Count()) != CountOf(figures)) {
+        application.DrawPageObjects(dc);
+        return;
+    }
+    const FigureBox canvasBox = CanvasOnPage(canvas, dc);
+    application.surface->SetDC(dc);
+    std::size_t position = 0;
+    for (auto* figure = static_cast<DrawObject*>(figures->First()); figure != nullptr;
+         figure = static_cast<DrawObject*>(figures->Next()), ++position) {
+        if ((*shown)[position].box.Meets(canvasBox)) figure->Draw();
+    }
+}
+
 }  // namespace
 
-void DrawPage(HWND canvas, HDC dc) {
+void DrawPage(HWND canvas, HDC dc, bool everyFigure) {
     Application& application = TheApplication();
     ZDrawSp* surface = application.surface;
     if (surface == nullptr) return;
@@ -69,7 +110,11 @@ void DrawPage(HWND canvas, HDC dc) {
     DrawRules(surface);
     Use(surface, kMarginInk);
     surface->DrawLine(kMarginX, 0, kMarginX, -kPageHeight, kModeKeepRop);
-    application.DrawPageObjects(dc);
+    if (everyFigure) {
+        application.DrawPageObjects(dc);
+    } else {
+        DrawFiguresOnCanvas(canvas, dc);
+    }
 }
 
 // The shape under way is drawn with the toolbar's settings, as every mouse

@@ -31,7 +31,8 @@ PageLayer& CanvasLayer() { return canvasLayer; }
 
 bool PageLayer::Fits(HWND canvas) const {
     const SIZE size = ClientSize(canvas);
-    return dc_ != nullptr && size.cx == width_ && size.cy == height_ && originY_ == TheApplication().originY;
+    return dc_ != nullptr && canvas == canvas_ && size.cx == width_ && size.cy == height_ &&
+           originY_ == TheApplication().originY;
 }
 
 // The DC keeps its first state at level 1, so each build starts from a
@@ -66,6 +67,7 @@ bool PageLayer::Build(HWND canvas, HDC canvasDc) {
     PrepareCanvasMapping(canvas, dc_);
     DrawPage(canvas, dc_);
     originY_ = TheApplication().originY;
+    canvas_ = canvas;
     valid_ = true;
     ++builds_;
     return true;
@@ -101,5 +103,6 @@ void PageLayer::Release() {
     bitmap_ = nullptr;
     firstBitmap_ = nullptr;
     width_ = height_ = 0;
+    canvas_ = nullptr;
     valid_ = false;
 }

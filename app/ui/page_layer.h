@@ -39,6 +39,7 @@ private:
     bool Make(HDC canvasDc, int width, int height);
     bool Build(HWND canvas, HDC canvasDc);
 
+    HWND canvas_ = nullptr;  // the canvas the layer was built for
     HDC dc_ = nullptr;
     HBITMAP bitmap_ = nullptr;
     HGDIOBJ firstBitmap_ = nullptr;

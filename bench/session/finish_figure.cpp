@@ -1,19 +1,26 @@
-// Finishing a figure on a page of 10 000: the line tool's second click,
-// from the mouse message until the canvas has painted the whole page again.
-// The click stores the figure and invalidates the canvas (the host callback
-// ObjectFinished), then the paint draws every figure. The first click and
-// the pointer's way to the second are not timed. The page grows by one
-// figure a turn (10 000 to 10 200).
+// Finishing a figure on an empty page and on pages of 10 000 and 100 000:
+// the line tool's second click, from the mouse message until the canvas
+// shows the figure. The click stores the figure and draws it onto the page
+// layer (the host callback ObjectFinished), then the paint copies the layer
+// to the canvas. The first click and the pointer's way to the second are
+// not timed. The page grows by one figure a turn.
+//
+// The durable write is left out: the store's connection does not wait for
+// the disk (synchronous OFF), so what is timed is the program's own work,
+// not the disk's.
 //
 // Counters: the whole in milliseconds, median and 99th percentile, and the
-// click (storing) and the paint on their own, medians. Each turn must
-// paint the canvas exactly once. The goal: 100 ms or less.
+// click (storing, drawing onto the layer) and the paint on their own,
+// medians. Each turn must paint the canvas exactly once. The goal: 2 ms or
+// less, and within 1.5 times the same on an empty page.
 #include <benchmark/benchmark.h>
 
 #include <chrono>
+#include <string>
 #include <vector>
 
 #include "percentiles.h"
+#include "application.h"
 #include "program_window.h"
 #include "resource_ids.h"
 #include "session_figures.h"
@@ -42,6 +49,7 @@ void BM_FinishFigure(benchmark::State& state) {
     ProgramWindow window(MakePage(figures));
     if (!window.ok()) return state.SkipWithError("the main window could not be made");
     HWND canvas = window.canvas();
+    TheApplication().store->Execute("PRAGMA synchronous=OFF", nullptr, nullptr);
     SendMessageA(GetParent(canvas), WM_COMMAND, MAKEWPARAM(ID_LINE_TOOL, 1), 0);
     PaintCount count{canvas};
     SetPaintObserver(CountCanvasPaint, &count);
@@ -73,11 +81,12 @@ void BM_FinishFigure(benchmark::State& state) {
     state.counters["p99_ms"] = Percentile(whole, 0.99);
     state.counters["click_median_ms"] = Percentile(click, 0.5);
     state.counters["paint_median_ms"] = Percentile(paint, 0.5);
-    Figures()["finish median ms"] = Percentile(whole, 0.5);
-    Figures()["finish p99 ms"] = Percentile(whole, 0.99);
-    Figures()["finish click median ms"] = Percentile(click, 0.5);
-    Figures()["finish paint median ms"] = Percentile(paint, 0.5);
+    const std::string name = "finish " + std::to_string(figures);
+    Figures()[name + " median ms"] = Percentile(whole, 0.5);
+    Figures()[name + " p99 ms"] = Percentile(whole, 0.99);
+    Figures()[name + " click median ms"] = Percentile(click, 0.5);
+    Figures()[name + " paint median ms"] = Percentile(paint, 0.5);
 }
-BENCHMARK(BM_FinishFigure)->Arg(10000)->Iterations(200)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FinishFigure)->Arg(0)->Arg(10000)->Arg(100000)->Iterations(200)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -70,8 +70,9 @@ protected:
         if (child == 0) {
             Application& record = TheApplication();
             const int started = record.Initialize();
+            const int fault = static_cast<int>(record.DatabaseFault());
             record.Shutdown();
-            _exit(started == 1 ? 0 : 1);
+            _exit(started == 1 ? 0 : 10 + fault);
         }
         return child;
     }
@@ -128,18 +129,22 @@ TEST_F(PageTruthTest, AFileStoredOnceIsNeverStoredAgain) {
     }
 }
 
-// Two copies started together on pending rows: neither shows "Load Error"
-// (the one that waits for the other's lock still opens the file), and the
-// rows are stored once.
+// Two copies started together on a drawing folder with pending rows:
+// neither shows "Load Error" (the one that waits for the other's lock
+// still opens the file), and the rows are stored once.
 TEST_F(PageTruthTest, TwoCopiesStartedAtOnceBothStartAndStoreOnce) {
     for (int attempt = 0; attempt < 3; ++attempt) {
-        std::remove(kDatabaseFile);
+        sqlite3* database = nullptr;
+        ASSERT_EQ(sqlite3_open(kDatabaseFile, &database), SQLITE_OK);
+        sqlite3_exec(database, "DELETE FROM Objects; PRAGMA user_version = 0", nullptr, nullptr, nullptr);
+        sqlite3_close(database);
         WritePending();
         const pid_t first = StartRun(), second = StartRun();
         for (pid_t child : {first, second}) {
             int status = 0;
             ASSERT_EQ(waitpid(child, &status, 0), child);
-            EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "attempt " << attempt;
+            EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "attempt " << attempt << ", exit code (10 + the fault when opening failed) "
+                << WEXITSTATUS(status);
         }
         EXPECT_EQ(StoredCounts(), std::make_pair(kPendingRows, kPendingRows)) << "attempt " << attempt;
     }

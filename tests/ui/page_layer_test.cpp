@@ -34,8 +34,9 @@ protected:
         return pixels;
     }
 
-    // A whole paint of the page read again from the file, onto fresh pixels
-    // of the canvas's size: what a canvas without a layer would show.
+    // A whole paint of the page read again from the file, every figure
+    // drawn, onto fresh pixels of the canvas's size: what a canvas without a
+    // layer would show.
     Screen WholePaintFromTheFile() {
         app.LoadPage(app.currentPage);
         const RECT client = CanvasClient();
@@ -48,7 +49,7 @@ protected:
         DeleteObject(face);
         const int saved = SaveDC(dc);
         PrepareCanvasMapping(canvas, dc);
-        DrawPage(canvas, dc);
+        DrawPage(canvas, dc, true);
         RestoreDC(dc, saved);
         Screen pixels;
         for (int y = 0; y < client.bottom; ++y) {

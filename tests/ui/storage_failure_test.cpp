@@ -259,11 +259,13 @@ TEST_F(StorageFailureTest, DamageFoundWhileRunningStopsEveryWrite) {
 namespace {
 
 std::string firstCaption;
+HWND startedWindow = nullptr;
 
 // At the canvas's first paint, the caption the user sees; then the program
 // ends as the user would end it.
 void ReadCaptionAndClose(HWND canvas, void*) {
     HWND mainWindow = GetParent(canvas);
+    startedWindow = mainWindow;
     char text[256] = "";
     GetWindowTextA(mainWindow, text, sizeof(text));
     if (firstCaption.empty()) firstCaption = text;
@@ -286,6 +288,9 @@ TEST(StartUpCaption, SaysWhatTheStoreFoundWhileStarting) {
     char noCommandLine[] = "";
     WinMain(GetModuleHandleA(nullptr), nullptr, noCommandLine, SW_SHOWDEFAULT);
     SetPaintObserver(nullptr, nullptr);
+    // The process would end here; the tests after this one go on in it.
+    DestroyWindow(startedWindow);
+    TestProcessEvents();
     EXPECT_EQ(firstCaption, "Tarnwick v1.00 - 2 figures not saved");
     Inject(failing_vfs::kNone);
     app.Shutdown();

@@ -1,0 +1,47 @@
+// Home and End on a page of 10 000 figures: each key scrolls the canvas by
+// 16 mm, which builds the page layer anew at the new position (only the
+// figures that can show on the canvas are drawn), until the canvas is on
+// screen. The keys go down to the page's foot and back up, round and round.
+//
+// Counters, milliseconds: median and 99th percentile of one key. The goal:
+// one frame at 60 Hz, 16 ms.
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <vector>
+
+#include "application.h"
+#include "percentiles.h"
+#include "program_window.h"
+#include "resource_ids.h"
+#include "session_figures.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+void BM_ScrollPage(benchmark::State& state) {
+    ProgramWindow window(MakePage(static_cast<int>(state.range(0))));
+    if (!window.ok()) return state.SkipWithError("the main window could not be made");
+    HWND mainWindow = GetParent(window.canvas());
+    std::vector<double> keys;
+    bool down = true;
+    for (auto _ : state) {
+        const int before = TheApplication().originY;
+        const auto start = Clock::now();
+        SendMessageA(mainWindow, WM_COMMAND, MAKEWPARAM(down ? ID_SCROLL_DOWN : ID_SCROLL_UP, 1), 0);
+        ProgramWindow::ShowChanges();
+        keys.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+        state.SetIterationTime(keys.back() / 1e3);
+        // At either end the key changes nothing: turn round.
+        if (TheApplication().originY == before) {
+            keys.pop_back();
+            down = !down;
+        }
+    }
+    state.counters["median_ms"] = Figures()["scroll median ms"] = Percentile(keys, 0.5);
+    state.counters["p99_ms"] = Figures()["scroll p99 ms"] = Percentile(keys, 0.99);
+}
+BENCHMARK(BM_ScrollPage)->Arg(10000)->Iterations(60)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+}  // namespace
