@@ -10,21 +10,6 @@ source "$here/x_server.sh"
 
 start_gui_test 1024x768
 
-start_program() {
-    "$program" >>"$work/program.log" 2>&1 &
-    program_pid=$!
-    window="$(wait_for_window 'Tarnwick v1.00')"
-    [ -n "$window" ] || fail "the main window did not appear"
-    # Clicks land where they are meant to once the window fills the screen.
-    wait_for_width "$window" 1024 || fail "the main window was not maximised"
-}
-
-close_program() {
-    xdotool windowactivate --sync "$window" key --clearmodifiers alt+F4
-    wait_for_exit "$program_pid" 20 || fail "the program did not end when its window was closed"
-    wait "$program_pid" || fail "the program ended with an error"
-}
-
 # The canvas fills the window below the toolbar; these points lie on it.
 from_x=300 from_y=300 to_x=600 to_y=450
 

@@ -11,13 +11,6 @@ source "$here/x_server.sh"
 
 start_gui_test 1024x768
 
-start_program() {
-    "$program" >>"$work/program.log" 2>&1 &
-    program_pid=$!
-    window="$(wait_for_window 'Tarnwick v1.00')"
-    [ -n "$window" ] || fail "the main window did not appear"
-    wait_for_width "$window" 1024 || fail "the main window was not maximised"
-}
 
 # stored: the lines in the file, as the heights they were drawn at.
 stored() { sqlite3 Veldrin.dat "SELECT objData FROM Objects ORDER BY rowid" 2>/dev/null | cut -d';' -f10 | tr '\n' ' '; }
@@ -95,6 +88,5 @@ case "$after" in
 esac
 start_program
 screen_shows "$want"
-press alt+F4
-wait_for_exit "$program_pid" 20 || fail "the program did not end"
+close_program
 echo "PASS: undo and redo are stored at once and the screen shows the file"

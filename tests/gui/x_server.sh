@@ -68,12 +68,31 @@ wait_for_width() {
 # system's libraries excused in the sanitizer build. The program's output
 # belongs in $work/program.log, which fail shows.
 start_gui_test() {
+    screen_width="${1%x*}"
     work="$(mktemp -d)"
     trap 'stop_x_server; rm -rf "$work"' EXIT
     cd "$work"
     export QT_QPA_PLATFORM=xcb
     export LSAN_OPTIONS="suppressions=$here/system_leaks.supp:print_suppressions=0"
     start_x_server "$1"
+}
+
+# start_program: the program under test ($program) started in $work, with
+# its main window ($window) maximised; clicks land where they are meant to
+# once the window fills the screen.
+start_program() {
+    "$program" >>"$work/program.log" 2>&1 &
+    program_pid=$!
+    window="$(wait_for_window 'Tarnwick v1.00')"
+    [ -n "$window" ] || fail "the main window did not appear"
+    wait_for_width "$window" "$screen_width" || fail "the main window was not maximised"
+}
+
+# close_program: Alt+F4 on the main window, and the program's own clean end.
+close_program() {
+    xdotool windowactivate --sync "$window" key --clearmodifiers alt+F4
+    wait_for_exit "$program_pid" 20 || fail "the program did not end when its window was closed"
+    wait "$program_pid" || fail "the program ended with an error"
 }
 
 fail() {

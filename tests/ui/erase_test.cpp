@@ -6,7 +6,6 @@
 
 #include "erasing.h"
 #include "main_window_fixture.h"
-#include "message_loop.h"
 
 namespace {
 
@@ -150,13 +149,6 @@ protected:
         GetWindowTextA(window, text, sizeof(text));
         return text;
     }
-
-    void PressInLoop(int focusId, UINT key) {
-        SetFocus(GetDlgItem(window, focusId));
-        ASSERT_TRUE(TestPostKey(window, key, 0));
-        PostQuitMessage(0);
-        RunMessageLoop(window, LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_ACCELERATORS)));
-    }
 };
 
 TEST_F(EraseTest, AClickErasesTheTopmostFigureDrawnNearIt) {
@@ -202,7 +194,7 @@ TEST_F(EraseTest, EStartsErasingAndEveryToolChoiceEndsIt) {
         SCOPED_TRACE(c.name);
         Command(ID_LINE_TOOL);
         Click(100, 100);  // a line under way
-        PressInLoop(IDC_FONT_SIZE, 'E');
+        PressInLoop(IDC_FONT_SIZE, 'E', 0);
         EXPECT_TRUE(IsErasing());
         EXPECT_EQ(app.currentTool, nullptr);
         EXPECT_EQ(Selection(IDC_TOOL), 0);

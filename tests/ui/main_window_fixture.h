@@ -12,6 +12,7 @@
 #include "app_fixture.h"
 #include "canvas.h"
 #include "main_window.h"
+#include "message_loop.h"
 #include "resources.h"
 #include "test_hooks.h"
 
@@ -71,6 +72,16 @@ protected:
     // The window's own WM_SIZE, as the window system sends it.
     void Resize(int clientWidth, int clientHeight) {
         SendMessageA(window, WM_SIZE, SIZE_RESTORED, MAKELPARAM(clientWidth, clientHeight));
+    }
+
+    // Presses a key with the focus on a control, then lets the program's
+    // own loop run until the quit message queued behind the key: the key
+    // table acts first, then the control.
+    void PressInLoop(int focusId, UINT key, UINT modifiers) {
+        SetFocus(GetDlgItem(window, focusId));
+        ASSERT_TRUE(TestPostKey(window, key, modifiers));
+        PostQuitMessage(0);
+        RunMessageLoop(window, LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_ACCELERATORS)));
     }
 
     // A command as a key of the key table sends it.

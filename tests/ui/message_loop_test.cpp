@@ -2,22 +2,10 @@
 // the control that has the focus, even a box that would take the key for
 // itself, and only for the exact modifiers of its entry.
 #include "main_window_fixture.h"
-#include "message_loop.h"
 
 namespace {
 
-class MessageLoopTest : public MainWindowTest {
-protected:
-    // Presses a key with the focus on a control, then lets the loop run
-    // until the quit message queued behind the key.
-    void PressInLoop(int focusId, UINT key, UINT modifiers) {
-        SetFocus(GetDlgItem(window, focusId));
-        ASSERT_TRUE(TestPostKey(window, key, modifiers));
-        PostQuitMessage(0);
-        RunMessageLoop(window, LoadAcceleratorsA(GetModuleHandleA(nullptr),
-                                                 MAKEINTRESOURCEA(IDR_ACCELERATORS)));
-    }
-};
+class MessageLoopTest : public MainWindowTest {};
 
 TEST_F(MessageLoopTest, TableKeysActWhateverControlHasTheFocus) {
     struct Case {

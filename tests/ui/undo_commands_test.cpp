@@ -3,19 +3,11 @@
 // shape under way is dropped before anything is undone, and undo shows the
 // page it changes in the page-number box.
 #include "main_window_fixture.h"
-#include "message_loop.h"
 
 namespace {
 
 class UndoCommandsTest : public MainWindowTest {
 protected:
-    void PressInLoop(int focusId, UINT key, UINT modifiers) {
-        SetFocus(GetDlgItem(window, focusId));
-        ASSERT_TRUE(TestPostKey(window, key, modifiers));
-        PostQuitMessage(0);
-        RunMessageLoop(window, LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_ACCELERATORS)));
-    }
-
     // A red line of the line tool across the canvas at height y.
     void DrawLine(int y) {
         Select(IDC_LINE_COLOUR, 1);
