@@ -52,17 +52,21 @@ bool PageLayer::Make(HDC canvasDc, int width, int height) {
     return true;
 }
 
-// The page drawn as a whole paint draws it, on pixels first painted in the
-// face colour, as the window system erases a window before its paint.
+// The page drawn as a whole paint draws it. The sheet and the grey below it
+// cover the canvas but for the grey's last row and column (a fill without a
+// pen stops a pixel short); those take the face colour, as the window
+// system erases a window before its paint, so no pixel is left from an
+// earlier page, size or position.
 bool PageLayer::Build(HWND canvas, HDC canvasDc) {
     const SIZE size = ClientSize(canvas);
     if (size.cx <= 0 || size.cy <= 0) return false;
     if ((dc_ == nullptr || size.cx != width_ || size.cy != height_) && !Make(canvasDc, size.cx, size.cy)) return false;
     RestoreDC(dc_, 1);
     SaveDC(dc_);
-    RECT all{0, 0, width_, height_};
+    const RECT lastColumn{width_ - 1, 0, width_, height_}, lastRow{0, height_ - 1, width_, height_};
     HBRUSH face = CreateSolidBrush(GetSysColor(COLOR_BTNFACE));
-    FillRect(dc_, &all, face);
+    FillRect(dc_, &lastColumn, face);
+    FillRect(dc_, &lastRow, face);
     DeleteObject(face);
     PrepareCanvasMapping(canvas, dc_);
     DrawPage(canvas, dc_);

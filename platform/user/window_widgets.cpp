@@ -88,11 +88,12 @@ bool PixelWidget::event(QEvent* event) {
 
 void PixelWidget::paintEvent(QPaintEvent* event) { ShowPixels(WindowOfWidget(this), this, *event); }
 
+// The pixels take the new size when a DC next draws into them (the paint
+// asked for here is the first), so a window resized several times on its
+// way to the screen allocates its pixels once.
 void PixelWidget::resizeEvent(QResizeEvent*) {
     Window* window = WindowOfWidget(this);
-    if (window == nullptr) return;
-    const qreal ratio = devicePixelRatioF();
-    ResizePixels(window, QSize(ToDevice(width(), ratio), ToDevice(height(), ratio)));
+    if (window != nullptr) InvalidateRect(window->handle, nullptr, TRUE);
 }
 
 void PixelWidget::SendMouse(UINT message, const QMouseEvent& event) {
