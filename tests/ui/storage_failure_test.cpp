@@ -258,6 +258,18 @@ TEST_F(StorageFailureTest, DamageFoundWhileRunningStopsEveryWrite) {
 
 namespace {
 
+// A disk that is full when the program starts: "Load Error" says so rather
+// than sending the user to look for missing components.
+TEST(LoadErrorTest, AFullDiskIsNamed) {
+    ASSERT_TRUE(failing_vfs::Install());
+    TempFolder folder(true);
+    Inject(failing_vfs::kWrites);
+    Application record;
+    EXPECT_EQ(record.Initialize(), 0);
+    EXPECT_EQ(record.DatabaseFault(), PageStore::OpenFault::DiskFull);
+    Inject(failing_vfs::kNone);
+}
+
 std::string firstCaption;
 HWND startedWindow = nullptr;
 
