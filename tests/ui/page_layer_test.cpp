@@ -108,7 +108,7 @@ TEST_F(PageLayerTest, CanvasShowsExactlyAWholePaintOfTheStoredPage) {
     struct Case {
         int width, height;
         unsigned seed;
-        int scrollSteps;  // End that many times, draw, then Home once
+        int scrollSteps;  // End that many times, each shown, draw, then Home once
     } cases[] = {
         {648, 480, 1, 3},
         {901, 533, 2, 14},  // down to the page's lowest position and back
@@ -127,10 +127,18 @@ TEST_F(PageLayerTest, CanvasShowsExactlyAWholePaintOfTheStoredPage) {
         drawSome(40);
         Screen shown = Shown();
         EXPECT_EQ(shown, WholePaintFromTheFile()) << FirstDifference(shown, WholePaintFromTheFile());
-        for (int i = 0; i < c.scrollSteps; ++i) Command(ID_SCROLL_DOWN);
-        drawSome(25);
+        // Reading the page from the file builds the layer anew, so the
+        // steps are each shown, and compared at the end.
+        drawSome(5);
+        for (int i = 0; i < c.scrollSteps; ++i) {
+            Command(ID_SCROLL_DOWN);
+            Shown();
+        }
         shown = Shown();
         EXPECT_EQ(shown, WholePaintFromTheFile()) << "scrolled down: " << FirstDifference(shown, WholePaintFromTheFile());
+        drawSome(25);
+        shown = Shown();
+        EXPECT_EQ(shown, WholePaintFromTheFile()) << "drawn on after scrolling: " << FirstDifference(shown, WholePaintFromTheFile());
         Command(ID_SCROLL_UP);
         drawSome(10);
         shown = Shown();
