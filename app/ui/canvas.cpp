@@ -30,15 +30,16 @@ SavedDrawingState saved;
 // The page width fills the canvas width and both axes share that scale, y
 // pointing up. A canvas squeezed to no width still maps through a width of
 // one pixel, so page and device points can always be converted.
-void SetPageMapping(HDC dc, const RECT& client) {
-    const Application& application = TheApplication();
+void SetPageMapping(HDC dc, const RECT& client, int originY) {
     const int width = std::max<LONG>(client.right - client.left, 1);
     SetMapMode(dc, MM_ANISOTROPIC);
     SetWindowExtEx(dc, kPageWidth, -kPageWidth, nullptr);
     SetViewportOrgEx(dc, 0, 0, nullptr);
     SetViewportExtEx(dc, width, width, nullptr);
-    SetWindowOrgEx(dc, application.originX, application.originY, nullptr);
+    SetWindowOrgEx(dc, TheApplication().originX, originY, nullptr);
 }
+
+void SetPageMapping(HDC dc, const RECT& client) { SetPageMapping(dc, client, TheApplication().originY); }
 
 namespace {
 
@@ -145,11 +146,13 @@ void ApplyToolbarSettings(HWND mainWindow) {
 }
 
 // The region is the DC's own copy once selected.
-void PrepareCanvasMapping(HWND canvas, HDC dc) {
+void PrepareCanvasMapping(HWND canvas, HDC dc, int originY) {
     RECT client{};
     DeleteObject(SelectClientClip(canvas, dc, client));
-    SetPageMapping(dc, client);
+    SetPageMapping(dc, client, originY);
 }
+
+void PrepareCanvasMapping(HWND canvas, HDC dc) { PrepareCanvasMapping(canvas, dc, TheApplication().originY); }
 
 void PrepareDC(HWND window, HDC dc, int screen) {
     saved.dc = dc;

@@ -31,8 +31,9 @@ void FinishDC(int screen);
 // tool, as PrepareDC brings them.
 void ApplyToolbarSettings(HWND mainWindow);
 // The canvas's clip and page mapping on another DC, for drawing the page
-// as the canvas shows it.
+// as the canvas shows it, or would show it scrolled to another origin.
 void PrepareCanvasMapping(HWND canvas, HDC dc);
+void PrepareCanvasMapping(HWND canvas, HDC dc, int originY);
 // The page as the canvas shows it, without the shape under way: the sheet,
 // its ruling and margin, the grey below it and the page's figures, on a DC
 // with the canvas's mapping. Figures that cannot show on the canvas are
@@ -42,6 +43,7 @@ void DrawPage(HWND canvas, HDC dc, bool everyFigure = false);
 // the DC's (0, 0): a memory DC whose viewport origin is then moved shows a
 // part of the canvas pixel for pixel.
 void SetPageMapping(HDC dc, const RECT& client);
+void SetPageMapping(HDC dc, const RECT& client, int originY);
 
 // Asks for the whole canvas to be drawn again.
 BOOL InvalidateCanvas();

@@ -1,6 +1,5 @@
 #include "commands.h"
 
-#include <algorithm>
 #include <cstdio>
 
 #include "application.h"
@@ -8,20 +7,14 @@
 #include "dialog_commands.h"
 #include "erasing.h"
 #include "resource_ids.h"
+#include "scrolling.h"
 #include "tool_choice.h"
 
 namespace {
 
-// Scrolling moves the page under the canvas in steps of 16 mm, from the
-// page's top edge at the top of the canvas down to its bottom edge 60 mm
-// below the top.
-constexpr int kScrollStep = 160;
-constexpr int kHighestOriginY = 0;
-constexpr int kLowestOriginY = -2194;
-
 void ScrollBy(int step) {
     Application& application = TheApplication();
-    const int originY = std::clamp(application.originY + step, kLowestOriginY, kHighestOriginY);
+    const int originY = OriginAfterScroll(application.originY, step);
     // At either end nothing changes and nothing is drawn again.
     if (originY == application.originY) return;
     application.originY = originY;

@@ -6,7 +6,8 @@
 
 // Runs until WM_QUIT (or an error of the queue). The keys of the table act
 // first, even while a box or the page-number box has the focus; then the
-// dialog's own keys; everything else is dispatched as usual.
+// dialog's own keys; everything else is dispatched as usual. Whenever the
+// queue is empty, the canvas's page layer prepares the next scroll position.
 void RunMessageLoop(HWND mainWindow, HACCEL keys);
 
 #endif

@@ -1,7 +1,11 @@
 #include "page_layer.h"
 
+#include <algorithm>
+#include <utility>
+
 #include "application.h"
 #include "canvas.h"
+#include "scrolling.h"
 
 namespace {
 
@@ -29,84 +33,131 @@ void InPixels(HDC dc, Work work) {
 
 PageLayer& CanvasLayer() { return canvasLayer; }
 
-bool PageLayer::Fits(HWND canvas) const {
-    const SIZE size = ClientSize(canvas);
-    return dc_ != nullptr && canvas == canvas_ && size.cx == width_ && size.cy == height_ &&
-           originY_ == TheApplication().originY;
-}
-
 // The DC keeps its first state at level 1, so each build starts from a
 // fresh DC's state.
-bool PageLayer::Make(HDC canvasDc, int width, int height) {
+bool PageLayer::Pixels::Make(HDC canvasDc, int newWidth, int newHeight) {
     Release();
-    dc_ = CreateCompatibleDC(canvasDc);
-    bitmap_ = CreateCompatibleBitmap(canvasDc, width, height);
-    if (dc_ == nullptr || bitmap_ == nullptr) {
+    dc = CreateCompatibleDC(canvasDc);
+    bitmap = CreateCompatibleBitmap(canvasDc, newWidth, newHeight);
+    if (dc == nullptr || bitmap == nullptr) {
         Release();
         return false;
     }
-    firstBitmap_ = SelectObject(dc_, bitmap_);
-    SaveDC(dc_);
-    width_ = width;
-    height_ = height;
+    firstBitmap = SelectObject(dc, bitmap);
+    SaveDC(dc);
+    width = newWidth;
+    height = newHeight;
     return true;
 }
 
-// The page drawn as a whole paint draws it. The sheet and the grey below it
-// cover the canvas but for the grey's last row and column (a fill without a
-// pen stops a pixel short); those take the face colour, as the window
-// system erases a window before its paint, so no pixel is left from an
-// earlier page, size or position.
-bool PageLayer::Build(HWND canvas, HDC canvasDc) {
+void PageLayer::Pixels::Release() {
+    if (dc != nullptr) {
+        if (firstBitmap != nullptr) SelectObject(dc, firstBitmap);
+        DeleteDC(dc);
+    }
+    if (bitmap != nullptr) DeleteObject(bitmap);
+    *this = Pixels();
+}
+
+bool PageLayer::Fits(const Pixels& pixels, HWND canvas) const {
+    const SIZE size = ClientSize(canvas);
+    return pixels.dc != nullptr && canvas == canvas_ && size.cx == pixels.width && size.cy == pixels.height;
+}
+
+bool PageLayer::IsCurrent(HWND canvas) const {
+    return shown_.valid && Fits(shown_, canvas) && shown_.originY == TheApplication().originY;
+}
+
+// The page drawn as a whole paint at this scroll position draws it. The
+// sheet and the grey below it cover the canvas but for the grey's last row
+// and column (a fill without a pen stops a pixel short); those take the
+// face colour, as the window system erases a window before its paint, so
+// no pixel is left from an earlier page, size or position.
+bool PageLayer::Build(Pixels& pixels, HWND canvas, HDC canvasDc, int originY) {
     const SIZE size = ClientSize(canvas);
     if (size.cx <= 0 || size.cy <= 0) return false;
-    if ((dc_ == nullptr || size.cx != width_ || size.cy != height_) && !Make(canvasDc, size.cx, size.cy)) return false;
-    RestoreDC(dc_, 1);
-    SaveDC(dc_);
-    const RECT lastColumn{width_ - 1, 0, width_, height_}, lastRow{0, height_ - 1, width_, height_};
+    if ((pixels.dc == nullptr || size.cx != pixels.width || size.cy != pixels.height) &&
+        !pixels.Make(canvasDc, size.cx, size.cy))
+        return false;
+    HDC dc = pixels.dc;
+    RestoreDC(dc, 1);
+    SaveDC(dc);
+    const RECT lastColumn{size.cx - 1, 0, size.cx, size.cy}, lastRow{0, size.cy - 1, size.cx, size.cy};
     HBRUSH face = CreateSolidBrush(GetSysColor(COLOR_BTNFACE));
-    FillRect(dc_, &lastColumn, face);
-    FillRect(dc_, &lastRow, face);
+    FillRect(dc, &lastColumn, face);
+    FillRect(dc, &lastRow, face);
     DeleteObject(face);
-    PrepareCanvasMapping(canvas, dc_);
-    DrawPage(canvas, dc_);
-    originY_ = TheApplication().originY;
+    PrepareCanvasMapping(canvas, dc, originY);
+    DrawPage(canvas, dc);
+    pixels.originY = originY;
+    pixels.valid = true;
     canvas_ = canvas;
-    valid_ = true;
-    ++builds_;
     return true;
 }
 
+// A scroll to the position kept ahead swaps the two, so the position left
+// is kept in turn: going back is as quick.
 void PageLayer::Show(HWND canvas, HDC canvasDc) {
-    if (!IsCurrent(canvas) && !Build(canvas, canvasDc)) {
-        // No pixels to keep the page in: it is drawn straight on the canvas.
-        valid_ = false;
-        DrawPage(canvas, canvasDc);
-        return;
+    const int originY = TheApplication().originY;
+    if (shown_.valid && Fits(shown_, canvas) && shown_.originY != originY) {
+        direction_ = originY < shown_.originY ? -1 : 1;
+        if (ahead_.valid && Fits(ahead_, canvas) && ahead_.originY == originY) std::swap(shown_, ahead_);
     }
-    InPixels(canvasDc, [&] { InPixels(dc_, [&] { BitBlt(canvasDc, 0, 0, width_, height_, dc_, 0, 0, SRCCOPY); }); });
+    if (!IsCurrent(canvas)) {
+        if (!Build(shown_, canvas, canvasDc, originY)) {
+            // No pixels to keep the page in: it is drawn straight on the canvas.
+            shown_.valid = false;
+            DrawPage(canvas, canvasDc);
+            return;
+        }
+        ++builds_;
+    }
+    InPixels(canvasDc, [&] {
+        InPixels(shown_.dc, [&] { BitBlt(canvasDc, 0, 0, shown_.width, shown_.height, shown_.dc, 0, 0, SRCCOPY); });
+    });
 }
 
 void PageLayer::AddFigure(HWND canvas, DrawObject* figure) {
     ZDrawSp* surface = TheApplication().surface;
     if (IsCurrent(canvas) && surface != nullptr && figure != nullptr) {
-        HDC previous = surface->SetDC(dc_);
-        figure->Draw();
-        surface->SetDC(previous);
+        for (Pixels* pixels : {&shown_, &ahead_}) {
+            if (!pixels->valid || !Fits(*pixels, canvas)) continue;
+            surface->SetDC(pixels->dc);
+            figure->Draw();
+        }
     }
     InvalidateCanvas();
 }
 
-void PageLayer::Release() {
-    if (dc_ != nullptr) {
-        if (firstBitmap_ != nullptr) SelectObject(dc_, firstBitmap_);
-        DeleteDC(dc_);
+// Both layers together stay within the whole page's pixels at the canvas's
+// width, and within kMostAheadBytes.
+bool PageLayer::AheadFits(HWND canvas) const {
+    const SIZE size = ClientSize(canvas);
+    const long long bytesPerRow = 4LL * size.cx;
+    const long long pageRows = static_cast<long long>(kPageHeight) * size.cx / kPageWidth;
+    const long long both = 2 * bytesPerRow * size.cy;
+    return both <= kMostAheadBytes && both <= bytesPerRow * pageRows;
+}
+
+void PageLayer::PrepareAhead(HWND canvas) {
+    if (!IsCurrent(canvas)) return;
+    if (!AheadFits(canvas)) {
+        ahead_.Release();
+        return;
     }
-    if (bitmap_ != nullptr) DeleteObject(bitmap_);
-    dc_ = nullptr;
-    bitmap_ = nullptr;
-    firstBitmap_ = nullptr;
-    width_ = height_ = 0;
+    int next = OriginAfterScroll(shown_.originY, direction_ * kScrollStep);
+    if (next == shown_.originY) {
+        direction_ = -direction_;  // at an end, the way back is the only way
+        next = OriginAfterScroll(shown_.originY, direction_ * kScrollStep);
+    }
+    if (next == shown_.originY || (ahead_.valid && Fits(ahead_, canvas) && ahead_.originY == next)) return;
+    HDC canvasDc = GetDC(canvas);
+    if (!Build(ahead_, canvas, canvasDc, next)) ahead_.Release();
+    ReleaseDC(canvas, canvasDc);
+}
+
+void PageLayer::Release() {
+    shown_.Release();
+    ahead_.Release();
     canvas_ = nullptr;
-    valid_ = false;
 }

@@ -10,6 +10,13 @@
 // deleted, an undo or redo, another size, and another scroll position,
 // since the mapping rounds each position on its own and moving pixels
 // would not give the pixels a paint at the new position gives.
+//
+// So that Home and End need not wait for a build, the layer also keeps the
+// page at the next scroll position in the direction of the last scroll,
+// built while the program has nothing else to do and patched with every
+// finished figure like the shown one; a scroll to it only swaps the two.
+// It is kept only while both together take no more memory than the whole
+// page at the canvas's width would, and at most kMostAheadBytes.
 #ifndef TARNWICK_APP_UI_PAGE_LAYER_H
 #define TARNWICK_APP_UI_PAGE_LAYER_H
 
@@ -18,35 +25,51 @@
 
 class PageLayer {
 public:
+    static constexpr long long kMostAheadBytes = 64LL << 20;
+
     // Copies the page onto the canvas's DC (prepared by PrepareDC), building
     // the layer first when it is not the page at this size and position.
     void Show(HWND canvas, HDC canvasDc);
     // What lies under the figures changed: the next paint builds anew.
-    void Invalidate() { valid_ = false; }
+    void Invalidate() { shown_.valid = ahead_.valid = false; }
     // A figure joined the top of the page: drawn onto the layer, and the
     // canvas asked to show it.
     void AddFigure(HWND canvas, DrawObject* figure);
-    // The canvas goes: its DC and pixels are freed.
+    // Nothing waits to be done: the next scroll position is built, once.
+    void PrepareAhead(HWND canvas);
+    // The canvas goes: its DCs and pixels are freed.
     void Release();
 
-    // How many times the layer was built, and whether it holds the page
-    // as the canvas would show it now: for tests.
+    // How many times the layer was built (the next position's builds
+    // apart), whether it holds the page as the canvas would show it now,
+    // and the scroll position kept ahead if any: for tests.
     int Builds() const { return builds_; }
-    bool IsCurrent(HWND canvas) const { return valid_ && Fits(canvas); }
+    bool IsCurrent(HWND canvas) const;
+    bool HoldsAhead(int originY) const { return ahead_.valid && ahead_.originY == originY; }
 
 private:
-    bool Fits(HWND canvas) const;
-    bool Make(HDC canvasDc, int width, int height);
-    bool Build(HWND canvas, HDC canvasDc);
+    // One page's pixels at one scroll position, on a DC of their own.
+    struct Pixels {
+        HDC dc = nullptr;
+        HBITMAP bitmap = nullptr;
+        HGDIOBJ firstBitmap = nullptr;
+        int width = 0;
+        int height = 0;
+        int originY = 0;
+        bool valid = false;
+
+        bool Make(HDC canvasDc, int newWidth, int newHeight);
+        void Release();
+    };
+
+    bool Fits(const Pixels& pixels, HWND canvas) const;
+    bool Build(Pixels& pixels, HWND canvas, HDC canvasDc, int originY);
+    bool AheadFits(HWND canvas) const;
 
     HWND canvas_ = nullptr;  // the canvas the layer was built for
-    HDC dc_ = nullptr;
-    HBITMAP bitmap_ = nullptr;
-    HGDIOBJ firstBitmap_ = nullptr;
-    int width_ = 0;
-    int height_ = 0;
-    int originY_ = 0;
-    bool valid_ = false;
+    Pixels shown_;
+    Pixels ahead_;
+    int direction_ = -1;  // of the last scroll: -1 down (End), +1 up (Home)
     int builds_ = 0;
 };
 

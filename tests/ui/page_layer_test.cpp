@@ -25,9 +25,12 @@ protected:
         Resize(width, height);
     }
 
+    // The canvas painted, and the next scroll position prepared as the
+    // program's loop does when nothing waits.
     Screen Shown() {
         Paint();
         TestProcessEvents();
+        CanvasLayer().PrepareAhead(canvas);
         const RECT client = CanvasClient();
         Screen pixels(static_cast<std::size_t>(client.right * client.bottom));
         EXPECT_EQ(TestGrabWindow(canvas, pixels.data(), client.right, client.bottom), client.right * client.bottom);
@@ -109,13 +112,15 @@ TEST_F(PageLayerTest, CanvasShowsExactlyAWholePaintOfTheStoredPage) {
         int width, height;
         unsigned seed;
         int scrollSteps;  // End that many times, each shown, draw, then Home once
+        bool keptAhead;   // whether both layers fit in the whole page's pixels
     } cases[] = {
-        {648, 480, 1, 3},
-        {901, 533, 2, 14},  // down to the page's lowest position and back
+        {648, 480, 1, 3, false},
+        {901, 533, 2, 14, true},  // down to the page's lowest position and back
     };
     for (const Case& c : cases) {
         SCOPED_TRACE("canvas " + std::to_string(c.width) + " wide, seed " + std::to_string(c.seed));
         Size(c.width, c.height);
+        for (int i = 0; i < 20; ++i) Command(ID_SCROLL_UP);  // from the page's top
         std::mt19937 random(c.seed);
         auto drawSome = [&](int count) {
             for (int i = 0; i < count; ++i) {
@@ -130,15 +135,17 @@ TEST_F(PageLayerTest, CanvasShowsExactlyAWholePaintOfTheStoredPage) {
         // Reading the page from the file builds the layer anew, so the
         // steps are each shown, and compared at the end.
         drawSome(5);
+        const int builds = CanvasLayer().Builds();
         for (int i = 0; i < c.scrollSteps; ++i) {
             Command(ID_SCROLL_DOWN);
             Shown();
         }
+        EXPECT_EQ(CanvasLayer().Builds() - builds, c.keptAhead ? 0 : c.scrollSteps);
         shown = Shown();
         EXPECT_EQ(shown, WholePaintFromTheFile()) << "scrolled down: " << FirstDifference(shown, WholePaintFromTheFile());
+        // Figures drawn now land on the position kept ahead too, and Home
+        // shows that one.
         drawSome(25);
-        shown = Shown();
-        EXPECT_EQ(shown, WholePaintFromTheFile()) << "drawn on after scrolling: " << FirstDifference(shown, WholePaintFromTheFile());
         Command(ID_SCROLL_UP);
         drawSome(10);
         shown = Shown();
@@ -149,8 +156,10 @@ TEST_F(PageLayerTest, CanvasShowsExactlyAWholePaintOfTheStoredPage) {
     }
 }
 
-// A finished figure patches the layer; everything else that changes the
-// page builds it anew, once; a paint that changes nothing builds nothing.
+// A finished figure patches the layer; a scroll to the position prepared
+// while the program waited, or back to the one left, swaps layers;
+// everything else that changes the page builds it anew, once; a paint that
+// changes nothing builds nothing.
 TEST_F(PageLayerTest, OnlyAFinishedFigurePatchesTheLayer) {
     AnswerModals([](const ModalRequest&) { return IDYES; });
     const FigureRecipe line{1, {{100, -100}, {900, -700}}, nullptr};
@@ -164,8 +173,9 @@ TEST_F(PageLayerTest, OnlyAFinishedFigurePatchesTheLayer) {
         {"a temporary line", [&] { Finish(temporary); }, 0},
         {"a paint with no change", [&] { InvalidateRect(canvas, nullptr, TRUE); }, 0},
         {"Esc", [&] { Command(ID_NO_TOOL); }, 0},
-        {"End", [&] { Command(ID_SCROLL_DOWN); }, 1},
-        {"Home", [&] { Command(ID_SCROLL_UP); }, 1},
+        {"End after a pause", [&] { CanvasLayer().PrepareAhead(canvas), Command(ID_SCROLL_DOWN); }, 0},
+        {"Home back", [&] { Command(ID_SCROLL_UP); }, 0},
+        {"End twice without a pause", [&] { Command(ID_SCROLL_DOWN), Paint(), Command(ID_SCROLL_DOWN); }, 1},
         {"another size", [&] { Resize(kClientWidth - 40, kClientHeight - 30); }, 1},
         {"undo", [&] { Command(ID_UNDO); }, 1},
         {"redo", [&] { Command(ID_REDO); }, 1},
@@ -175,6 +185,7 @@ TEST_F(PageLayerTest, OnlyAFinishedFigurePatchesTheLayer) {
         {"page deleted", [&] { Command(ID_DELETE_PAGE); }, 1},
         {"its deletion undone", [&] { Command(ID_UNDO); }, 1},
     };
+    Size(900, 500);  // wide enough for the next scroll position to be kept
     const PageLayer& layer = CanvasLayer();
     Paint();
     for (const Event& event : events) {
