@@ -101,6 +101,7 @@ void PageLayer::Show(HWND canvas, HDC canvasDc) {
     const int originY = TheApplication().originY;
     if (shown_.valid && Fits(shown_, canvas) && shown_.originY != originY) {
         direction_ = originY < shown_.originY ? -1 : 1;
+        scrolling_ = true;
         if (ahead_.valid && Fits(ahead_, canvas) && ahead_.originY == originY) std::swap(shown_, ahead_);
     }
     if (!IsCurrent(canvas)) {
@@ -117,9 +118,12 @@ void PageLayer::Show(HWND canvas, HDC canvasDc) {
     });
 }
 
+// Each layer is patched at its own scroll position, whichever is shown
+// now: a scroll may have been asked for and not painted yet, and the next
+// paint may swap to either.
 void PageLayer::AddFigure(HWND canvas, DrawObject* figure) {
     ZDrawSp* surface = TheApplication().surface;
-    if (IsCurrent(canvas) && surface != nullptr && figure != nullptr) {
+    if (surface != nullptr && figure != nullptr) {
         for (Pixels* pixels : {&shown_, &ahead_}) {
             if (!pixels->valid || !Fits(*pixels, canvas)) continue;
             surface->SetDC(pixels->dc);
@@ -140,7 +144,7 @@ bool PageLayer::AheadFits(HWND canvas) const {
 }
 
 void PageLayer::PrepareAhead(HWND canvas) {
-    if (!IsCurrent(canvas)) return;
+    if (!scrolling_ || !IsCurrent(canvas)) return;
     if (!AheadFits(canvas)) {
         ahead_.Release();
         return;

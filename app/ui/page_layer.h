@@ -15,6 +15,9 @@
 // page at the next scroll position in the direction of the last scroll,
 // built while the program has nothing else to do and patched with every
 // finished figure like the shown one; a scroll to it only swaps the two.
+// It is prepared only once the page is being scrolled (a scroll since the
+// layer was last built anew), so flipping through pages or undoing step
+// after step never waits for a position nobody asked for.
 // It is kept only while both together take no more memory than the whole
 // page at the canvas's width would, and at most kMostAheadBytes.
 #ifndef TARNWICK_APP_UI_PAGE_LAYER_H
@@ -31,7 +34,10 @@ public:
     // the layer first when it is not the page at this size and position.
     void Show(HWND canvas, HDC canvasDc);
     // What lies under the figures changed: the next paint builds anew.
-    void Invalidate() { shown_.valid = ahead_.valid = false; }
+    void Invalidate() {
+        shown_.valid = ahead_.valid = false;
+        scrolling_ = false;
+    }
     // A figure joined the top of the page: drawn onto the layer, and the
     // canvas asked to show it.
     void AddFigure(HWND canvas, DrawObject* figure);
@@ -70,6 +76,7 @@ private:
     Pixels shown_;
     Pixels ahead_;
     int direction_ = -1;  // of the last scroll: -1 down (End), +1 up (Home)
+    bool scrolling_ = false;
     int builds_ = 0;
 };
 
