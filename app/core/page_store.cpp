@@ -35,6 +35,10 @@ void PageStore::NoteNotice(bool done, StoreNotice notice, int pageNumber) {
     ShowStatus();
 }
 
+void PageStore::TopFigureRemoved() {
+    if (screen_ != nullptr) screen_->TopFigureRemoved();
+}
+
 void PageStore::PageChanged() {
     if (screen_ != nullptr) screen_->PageChanged();
 }

@@ -112,6 +112,7 @@ private:
     void ShowStatus();
     void NoteNotice(bool done, StoreNotice notice, int pageNumber);
     void PageChanged();
+    void TopFigureRemoved();
     bool HasProgramTables();
     bool ObjectsTableTakesFigures();
     void MakePageIndex();

@@ -115,6 +115,6 @@ bool PageStore::RemoveTopFigure(const HistoryStep& step) {
     if (!text || std::strcmp(text.get(), step.rows[0].objData.get()) != 0) return false;
     pageObjects_->RemoveCurrent();
     if (shown_.Count() > 0) shown_.RemoveAt(shown_.Count() - 1);
-    PageChanged();
+    TopFigureRemoved();
     return true;
 }

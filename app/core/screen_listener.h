@@ -13,6 +13,9 @@ public:
     virtual void PageChanged() = 0;
     // One figure joined the top of the page on screen.
     virtual void FigureAdded(DrawObject* figure) = 0;
+    // The figure at the top of the page on screen went; the rest is as it
+    // was.
+    virtual void TopFigureRemoved() = 0;
     // What the store could not do changed; the caption says it.
     virtual void CaptionChanged(const char* caption) = 0;
 

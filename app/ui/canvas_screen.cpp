@@ -13,6 +13,10 @@ public:
         InvalidateCanvas();
     }
     void FigureAdded(DrawObject* figure) override { CanvasLayer().AddFigure(TheApplication().canvasWindow, figure); }
+    void TopFigureRemoved() override {
+        CanvasLayer().RemoveTopFigure(TheApplication().canvasWindow);
+        InvalidateCanvas();
+    }
     // The canvas's parent is the main window; without a canvas there is no
     // caption to change.
     void CaptionChanged(const char* caption) override {

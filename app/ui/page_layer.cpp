@@ -51,12 +51,71 @@ bool PageLayer::Pixels::Make(HDC canvasDc, int newWidth, int newHeight) {
 }
 
 void PageLayer::Pixels::Release() {
+    ForgetUnder(under.size());
     if (dc != nullptr) {
         if (firstBitmap != nullptr) SelectObject(dc, firstBitmap);
         DeleteDC(dc);
     }
     if (bitmap != nullptr) DeleteObject(bitmap);
     *this = Pixels();
+}
+
+// The pixels of the box (device pixels of the layer, already within it)
+// are copied aside; an empty box keeps nothing but still takes its place.
+void PageLayer::Pixels::KeepUnder(const RECT& box) {
+    const long long bytes = 4LL * (box.right - box.left) * (box.bottom - box.top);
+    const long long most = 4LL * width * height / 8;
+    if (bytes > most) {
+        ForgetUnder(under.size());
+        return;
+    }
+    while (!under.empty() && (underBytes + bytes > most || under.size() >= kMostKeptUnder)) ForgetUnder(1);
+    Under kept{box, nullptr};
+    if (bytes > 0) {
+        kept.pixels = CreateCompatibleBitmap(dc, box.right - box.left, box.bottom - box.top);
+        HDC copy = CreateCompatibleDC(dc);
+        if (kept.pixels == nullptr || copy == nullptr) {
+            if (copy != nullptr) DeleteDC(copy);
+            if (kept.pixels != nullptr) DeleteObject(kept.pixels);
+            ForgetUnder(under.size());
+            return;
+        }
+        HGDIOBJ first = SelectObject(copy, kept.pixels);
+        InPixels(dc, [&] { BitBlt(copy, 0, 0, box.right - box.left, box.bottom - box.top, dc, box.left, box.top, SRCCOPY); });
+        SelectObject(copy, first);
+        DeleteDC(copy);
+    }
+    under.push_back(kept);
+    underBytes += bytes;
+}
+
+bool PageLayer::Pixels::PutBackUnder() {
+    if (under.empty()) return false;
+    const Under& kept = under.back();
+    const RECT& box = kept.area;
+    if (kept.pixels != nullptr) {
+        HDC copy = CreateCompatibleDC(dc);
+        if (copy == nullptr) return false;
+        HGDIOBJ first = SelectObject(copy, kept.pixels);
+        InPixels(dc, [&] { BitBlt(dc, box.left, box.top, box.right - box.left, box.bottom - box.top, copy, 0, 0, SRCCOPY); });
+        SelectObject(copy, first);
+        DeleteDC(copy);
+    }
+    underBytes -= 4LL * (box.right - box.left) * (box.bottom - box.top);
+    if (kept.pixels != nullptr) DeleteObject(kept.pixels);
+    under.pop_back();
+    return true;
+}
+
+// The oldest `count` go.
+void PageLayer::Pixels::ForgetUnder(std::size_t count) {
+    count = std::min(count, under.size());
+    for (std::size_t i = 0; i < count; ++i) {
+        const RECT& box = under[i].area;
+        underBytes -= 4LL * (box.right - box.left) * (box.bottom - box.top);
+        if (under[i].pixels != nullptr) DeleteObject(under[i].pixels);
+    }
+    under.erase(under.begin(), under.begin() + static_cast<std::ptrdiff_t>(count));
 }
 
 bool PageLayer::Fits(const Pixels& pixels, HWND canvas) const {
@@ -80,6 +139,7 @@ bool PageLayer::Build(Pixels& pixels, HWND canvas, HDC canvasDc, int originY) {
         !pixels.Make(canvasDc, size.cx, size.cy))
         return false;
     HDC dc = pixels.dc;
+    pixels.ForgetUnder(pixels.under.size());
     RestoreDC(dc, 1);
     SaveDC(dc);
     const RECT lastColumn{size.cx - 1, 0, size.cx, size.cy}, lastRow{0, size.cy - 1, size.cx, size.cy};
@@ -102,7 +162,10 @@ void PageLayer::Show(HWND canvas, HDC canvasDc) {
     if (shown_.valid && Fits(shown_, canvas) && shown_.originY != originY) {
         direction_ = originY < shown_.originY ? -1 : 1;
         scrolling_ = true;
-        if (ahead_.valid && Fits(ahead_, canvas) && ahead_.originY == originY) std::swap(shown_, ahead_);
+        if (ahead_.valid && Fits(ahead_, canvas) && ahead_.originY == originY) {
+            std::swap(shown_, ahead_);
+            ahead_.ForgetUnder(ahead_.under.size());
+        }
     }
     if (!IsCurrent(canvas)) {
         if (!Build(shown_, canvas, canvasDc, originY)) {
@@ -118,6 +181,34 @@ void PageLayer::Show(HWND canvas, HDC canvasDc) {
     });
 }
 
+void PageLayer::Invalidate() {
+    for (Pixels* pixels : {&shown_, &ahead_}) {
+        pixels->valid = false;
+        pixels->ForgetUnder(pixels->under.size());
+    }
+    scrolling_ = false;
+}
+
+// The top figure's box on this layer in device pixels, grown by a pixel
+// for rounding and cut to the layer; false when the page's record does not
+// know the figure.
+bool PageLayer::TopFigureArea(const Pixels& pixels, RECT& area) {
+    Application& application = TheApplication();
+    const ShownFigures* shown = application.ShownFigureRecord();
+    if (shown == nullptr || shown->Count() == 0 || shown->Page() != application.currentPage) return false;
+    const FigureBox box = (*shown)[shown->Count() - 1].box;
+    area = RECT{0, 0, 0, 0};
+    if (box.Empty()) return true;
+    POINT corners[2] = {{box.left, box.top}, {box.right, box.bottom}};
+    LPtoDP(pixels.dc, corners, 2);
+    area.left = std::max<LONG>(std::min(corners[0].x, corners[1].x) - 1, 0);
+    area.top = std::max<LONG>(std::min(corners[0].y, corners[1].y) - 1, 0);
+    area.right = std::min<LONG>(std::max(corners[0].x, corners[1].x) + 2, pixels.width);
+    area.bottom = std::min<LONG>(std::max(corners[0].y, corners[1].y) + 2, pixels.height);
+    if (area.left >= area.right || area.top >= area.bottom) area = RECT{0, 0, 0, 0};
+    return true;
+}
+
 // Each layer is patched at its own scroll position, whichever is shown
 // now: a scroll may have been asked for and not painted yet, and the next
 // paint may swap to either.
@@ -126,6 +217,12 @@ void PageLayer::AddFigure(HWND canvas, DrawObject* figure) {
     if (surface != nullptr && figure != nullptr) {
         for (Pixels* pixels : {&shown_, &ahead_}) {
             if (!pixels->valid || !Fits(*pixels, canvas)) continue;
+            RECT area{};
+            if (pixels == &shown_ && TopFigureArea(*pixels, area)) {
+                pixels->KeepUnder(area);
+            } else {
+                pixels->ForgetUnder(pixels->under.size());
+            }
             surface->SetDC(pixels->dc);
             figure->Draw();
         }
@@ -133,13 +230,23 @@ void PageLayer::AddFigure(HWND canvas, DrawObject* figure) {
     InvalidateCanvas();
 }
 
-// Both layers together stay within the whole page's pixels at the canvas's
-// width, and within kMostAheadBytes.
+void PageLayer::RemoveTopFigure(HWND canvas) {
+    for (Pixels* pixels : {&shown_, &ahead_}) {
+        if (pixels->valid && (!Fits(*pixels, canvas) || !pixels->PutBackUnder())) {
+            pixels->valid = false;
+            pixels->ForgetUnder(pixels->under.size());
+        }
+    }
+}
+
+// Both layers together, with the pixels kept under the newest figures,
+// stay within the whole page's pixels at the canvas's width, and within
+// kMostAheadBytes.
 bool PageLayer::AheadFits(HWND canvas) const {
     const SIZE size = ClientSize(canvas);
     const long long bytesPerRow = 4LL * size.cx;
     const long long pageRows = static_cast<long long>(kPageHeight) * size.cx / kPageWidth;
-    const long long both = 2 * bytesPerRow * size.cy;
+    const long long both = bytesPerRow * size.cy * 17 / 8;
     return both <= kMostAheadBytes && both <= bytesPerRow * pageRows;
 }
 

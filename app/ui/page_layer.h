@@ -20,8 +20,18 @@
 // after step never waits for a position nobody asked for.
 // It is kept only while both together take no more memory than the whole
 // page at the canvas's width would, and at most kMostAheadBytes.
+//
+// Before a finished figure is drawn onto the shown layer, the pixels its
+// box covers are kept, newest last, so that undoing the figures just drawn
+// puts those pixels back instead of building the page anew (the layer kept
+// ahead is then prepared again). What is kept stays within an eighth of the
+// layer's own pixels and kMostKeptUnder pieces; the oldest go first, and a
+// figure whose pixels cannot be kept leaves nothing kept. The memory rule
+// of the layer kept ahead counts that eighth too.
 #ifndef TARNWICK_APP_UI_PAGE_LAYER_H
 #define TARNWICK_APP_UI_PAGE_LAYER_H
+
+#include <vector>
 
 #include "draw_object.h"
 #include "windows.h"
@@ -29,18 +39,19 @@
 class PageLayer {
 public:
     static constexpr long long kMostAheadBytes = 64LL << 20;
+    static constexpr std::size_t kMostKeptUnder = 64;
 
     // Copies the page onto the canvas's DC (prepared by PrepareDC), building
     // the layer first when it is not the page at this size and position.
     void Show(HWND canvas, HDC canvasDc);
     // What lies under the figures changed: the next paint builds anew.
-    void Invalidate() {
-        shown_.valid = ahead_.valid = false;
-        scrolling_ = false;
-    }
+    void Invalidate();
     // A figure joined the top of the page: drawn onto the layer, and the
     // canvas asked to show it.
     void AddFigure(HWND canvas, DrawObject* figure);
+    // The top figure went: what lay under it comes back, or the layer is
+    // built anew at the next paint.
+    void RemoveTopFigure(HWND canvas);
     // Nothing waits to be done: the next scroll position is built, once.
     void PrepareAhead(HWND canvas);
     // The canvas goes: its DCs and pixels are freed.
@@ -54,6 +65,12 @@ public:
     bool HoldsAhead(int originY) const { return ahead_.valid && ahead_.originY == originY; }
 
 private:
+    // The pixels a figure's box covered on a layer before it was drawn.
+    struct Under {
+        RECT area;
+        HBITMAP pixels;
+    };
+
     // One page's pixels at one scroll position, on a DC of their own.
     struct Pixels {
         HDC dc = nullptr;
@@ -63,14 +80,20 @@ private:
         int height = 0;
         int originY = 0;
         bool valid = false;
+        std::vector<Under> under;  // oldest first
+        long long underBytes = 0;
 
         bool Make(HDC canvasDc, int newWidth, int newHeight);
         void Release();
+        void KeepUnder(const RECT& box);
+        bool PutBackUnder();
+        void ForgetUnder(std::size_t count);
     };
 
     bool Fits(const Pixels& pixels, HWND canvas) const;
     bool Build(Pixels& pixels, HWND canvas, HDC canvasDc, int originY);
     bool AheadFits(HWND canvas) const;
+    static bool TopFigureArea(const Pixels& pixels, RECT& area);
 
     HWND canvas_ = nullptr;  // the canvas the layer was built for
     Pixels shown_;

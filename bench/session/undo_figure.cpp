@@ -1,8 +1,8 @@
 // Undoing the figure just drawn, on pages of 1 000 and 10 000 figures,
 // against one whole repaint of the same page in the same turn (the page
-// layer built anew and shown): the undo command (its row taken out of the
-// file, the page on screen changed) and the paint that shows it, until the
-// canvas is on screen.
+// layer built anew and shown, after the undo): the undo command (its row
+// taken out of the file, the page on screen changed) and the paint that
+// shows it, until the canvas is on screen.
 //
 // Counters, medians in milliseconds: the undo with its paint, the command
 // alone, and the plain repaint; and their ratio.
@@ -41,16 +41,16 @@ void BM_UndoFigure(benchmark::State& state) {
         ProgramWindow::ShowChanges();
 
         auto start = Clock::now();
-        CanvasScreen().PageChanged();
-        ProgramWindow::ShowChanges();
-        repaint.push_back(MsSince(start));
-
-        start = Clock::now();
         SendMessageA(mainWindow, WM_COMMAND, MAKEWPARAM(ID_UNDO, 1), 0);
         command.push_back(MsSince(start));
         ProgramWindow::ShowChanges();
         undo.push_back(MsSince(start));
         state.SetIterationTime(undo.back() / 1e3);
+
+        start = Clock::now();
+        CanvasScreen().PageChanged();
+        ProgramWindow::ShowChanges();
+        repaint.push_back(MsSince(start));
     }
     const std::string name = "undo " + std::to_string(figures);
     state.counters["undo_median_ms"] = Figures()[name + " ms"] = Percentile(undo, 0.5);

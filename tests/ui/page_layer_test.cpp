@@ -127,6 +127,8 @@ TEST_F(PageLayerTest, CanvasShowsExactlyAWholePaintOfTheStoredPage) {
                 Finish(RandomFigure(random));
                 if (i % 7 == 3) Shown();  // some figures land on a layer already shown
                 if (i % 11 == 5) ShowAndDropAShapeUnderWay();
+                if (i % 9 == 8) Command(ID_UNDO);  // the newest figures go again, one
+                if (i % 18 == 17) Command(ID_UNDO);  // or two at a time
             }
         };
         drawSome(40);
@@ -160,21 +162,28 @@ TEST_F(PageLayerTest, CanvasShowsExactlyAWholePaintOfTheStoredPage) {
     }
 }
 
-// A finished figure patches the layer; a scroll to the position prepared
+// A finished figure patches the layer, and its undo puts back what lay under
+// it; a scroll to the position prepared
 // while the program waited, or back to the one left, swaps layers;
 // everything else that changes the page builds it anew, once; a paint that
 // changes nothing builds nothing.
 TEST_F(PageLayerTest, OnlyAFinishedFigurePatchesTheLayer) {
     AnswerModals([](const ModalRequest&) { return IDYES; });
     const FigureRecipe line{1, {{100, -100}, {900, -700}}, nullptr};
+    const FigureRecipe shortLine{1, {{100, -100}, {400, -300}}, nullptr};
     const FigureRecipe temporary{8, {{100, -900}, {900, -900}}, nullptr};
     struct Event {
         const char* name;
         std::function<void()> act;
         int builds;
     } events[] = {
-        {"a finished figure", [&] { Finish(line); }, 0},
+        {"a short line", [&] { Finish(shortLine); }, 0},
         {"a temporary line", [&] { Finish(temporary); }, 0},
+        {"its undo", [&] { Command(ID_UNDO); }, 0},
+        {"the short line's undo too", [&] { Command(ID_UNDO); }, 0},
+        {"a long line", [&] { Finish(line); }, 0},
+        {"its undo, too big to have kept what lay under it", [&] { Command(ID_UNDO); }, 1},
+        {"the long line again", [&] { Finish(line); }, 0},
         {"a paint with no change", [&] { InvalidateRect(canvas, nullptr, TRUE); }, 0},
         {"Esc", [&] { Command(ID_NO_TOOL); }, 0},
         {"End, the first scroll", [&] { Command(ID_SCROLL_DOWN); }, 1},
