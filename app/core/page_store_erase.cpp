@@ -55,10 +55,15 @@ bool PageStore::Erase(std::size_t position, int pageNumber) {
     NoteNotice(done, StoreNotice::NotErased, pageNumber);
     if (!done) return false;
     history_.Record(Change::Removed, pageNumber, std::move(removed));
+    const bool top = position + 1 == shown_.Count();
     FigureAt(position);
     pageObjects_->RemoveCurrent();
     shown_.RemoveAt(position);
-    PageChanged();
+    if (top) {
+        TopFigureRemoved();
+    } else {
+        PageChanged();
+    }
     return true;
 }
 

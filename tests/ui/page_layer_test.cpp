@@ -184,6 +184,17 @@ TEST_F(PageLayerTest, OnlyAFinishedFigurePatchesTheLayer) {
         {"a long line", [&] { Finish(line); }, 0},
         {"its undo, too big to have kept what lay under it", [&] { Command(ID_UNDO); }, 1},
         {"the long line again", [&] { Finish(line); }, 0},
+        {"a short line erased right after it was drawn",
+         [&] {
+             const std::vector<std::string> figures = ListTexts();
+             Finish(shortLine);
+             Paint();
+             Command(ID_ERASE);
+             Click(104, 83);  // the middle of the short line, the long one 5 pixels below
+             Command(ID_NO_TOOL);
+             EXPECT_EQ(ListTexts(), figures);
+         },
+         0},
         {"a paint with no change", [&] { InvalidateRect(canvas, nullptr, TRUE); }, 0},
         {"Esc", [&] { Command(ID_NO_TOOL); }, 0},
         {"End, the first scroll", [&] { Command(ID_SCROLL_DOWN); }, 1},
