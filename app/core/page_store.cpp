@@ -39,6 +39,10 @@ void PageStore::TopFigureRemoved() {
     if (screen_ != nullptr) screen_->TopFigureRemoved();
 }
 
+void PageStore::FigureAdded(DrawObject* figure) {
+    if (screen_ != nullptr) screen_->FigureAdded(figure);
+}
+
 void PageStore::PageChanged() {
     if (screen_ != nullptr) screen_->PageChanged();
 }

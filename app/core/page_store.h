@@ -113,6 +113,7 @@ private:
     void NoteNotice(bool done, StoreNotice notice, int pageNumber);
     void PageChanged();
     void TopFigureRemoved();
+    void FigureAdded(DrawObject* figure);
     bool HasProgramTables();
     bool ObjectsTableTakesFigures();
     void MakePageIndex();
@@ -140,6 +141,7 @@ private:
     bool TakeRowsOut(HistoryStep& step, int shownPage);
     bool PutRowsBack(HistoryStep& step, int shownPage);
     bool RemoveTopFigure(const HistoryStep& step);
+    bool PutTopFigureBack(const HistoryStep& step);
     // Erasing's parts.
     bool ShownAgreesWithList();
     DrawObject* FigureAt(std::size_t position);

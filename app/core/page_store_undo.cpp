@@ -95,12 +95,34 @@ bool PageStore::PutRowsBack(HistoryStep& step, int shownPage) {
             return false;
         }
     }
-    if (step.pageNumber == shownPage) {
-        Load(step.pageNumber);
-    } else {
+    if (step.pageNumber != shownPage) {
         WriteKept();
+    } else if (!PutTopFigureBack(step)) {
+        Load(step.pageNumber);
     }
     ShowStatus();
+    return true;
+}
+
+// Redoing the figure just undone, or undoing the erase of the top one, puts
+// it back on top of the page on screen without reading the page again, when
+// the top is indeed its place: every figure shown is stored, under an older
+// rowid than the one it had. It is then written as a new figure is.
+bool PageStore::PutTopFigureBack(const HistoryStep& step) {
+    if (step.rows.size() != 1 || surface_ == nullptr || shown_.Page() != step.pageNumber || !ShownAgreesWithList())
+        return false;
+    for (std::size_t i = 0; i < shown_.Count(); ++i) {
+        const FigureIdentity identity = shown_[i].identity;
+        if (identity <= 0 || identity >= step.rows[0].rowid) return false;
+    }
+    if (kept_.Rows().empty() || kept_.Rows().back().origin.step != step.id) return false;
+    const KeptRow& row = kept_.Rows().back();
+    OwnedText copy = CopyText(row.objData.get());
+    const std::size_t shownBefore = shown_.Count();
+    if (copy) AppendFigure(copy.get(), -static_cast<FigureIdentity>(row.serial));
+    if (shown_.Count() != shownBefore + 1) return false;
+    WriteKept();
+    FigureAdded(static_cast<DrawObject*>(pageObjects_->Last()));
     return true;
 }
 

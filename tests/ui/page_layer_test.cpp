@@ -129,6 +129,12 @@ TEST_F(PageLayerTest, CanvasShowsExactlyAWholePaintOfTheStoredPage) {
                 if (i % 11 == 5) ShowAndDropAShapeUnderWay();
                 if (i % 9 == 8) Command(ID_UNDO);  // the newest figures go again, one
                 if (i % 18 == 17) Command(ID_UNDO);  // or two at a time
+                if (i % 27 == 26) {  // a figure on screen goes and comes back on top
+                    const int top = app.originY;
+                    Finish(FigureRecipe{1, {{200, top - 100}, {700, top - 300}}, nullptr});
+                    Command(ID_UNDO);
+                    Command(ID_REDO);
+                }
             }
         };
         drawSome(40);
@@ -202,11 +208,12 @@ TEST_F(PageLayerTest, OnlyAFinishedFigurePatchesTheLayer) {
         {"Home back", [&] { Command(ID_SCROLL_UP); }, 0},
         {"End twice without a pause", [&] { Command(ID_SCROLL_DOWN), Paint(), Command(ID_SCROLL_DOWN); }, 1},
         {"another size", [&] { Resize(kClientWidth - 40, kClientHeight - 30); }, 1},
-        {"undo", [&] { Command(ID_UNDO); }, 1},
-        {"redo", [&] { Command(ID_REDO); }, 1},
+        {"the erase undone: the short line back on top", [&] { Command(ID_UNDO); }, 0},
+        {"the erase redone", [&] { Command(ID_REDO); }, 1},
         {"temporary lines deleted", [&] { Command(ID_DELETE_TEMPORARY); }, 1},
         {"next page", [&] { Command(ID_NEXT_PAGE); }, 1},
         {"previous page", [&] { Command(ID_PREVIOUS_PAGE); }, 1},
+        {"one more figure", [&] { Finish(shortLine); }, 0},
         {"page deleted", [&] { Command(ID_DELETE_PAGE); }, 1},
         {"its deletion undone", [&] { Command(ID_UNDO); }, 1},
     };
