@@ -80,10 +80,11 @@ void PrintSummary() {
         const std::string name = std::string("undo ") + figures;
         if (Figure((name + " ms").c_str()) <= 0) continue;
         std::printf("  Undoing the last figure on a page of %s: %.2f ms with its paint (command %.2f ms),"
-                    " one repaint %.2f ms, ratio %.2f\n",
+                    " one repaint %.2f ms, ratio %.2f; redoing it %.2f ms\n",
                     figures, Figure((name + " ms").c_str()), Figure((name + " command ms").c_str()),
                     Figure((name + " repaint ms").c_str()),
-                    Figure((name + " ms").c_str()) / Figure((name + " repaint ms").c_str()));
+                    Figure((name + " ms").c_str()) / Figure((name + " repaint ms").c_str()),
+                    Figure((name + " redo ms").c_str()));
     }
     if (Figure("erase 10000 hit test ms") > 0) {
         std::printf("  Erasing on a page of 10 000: hit test median %.2f ms, p99 %.2f ms;"
