@@ -21,6 +21,7 @@
 
 #include "pdf_report.h"
 #include "percentiles.h"
+#include "stopwatch.h"
 #include "program_window.h"
 #include "qt_print_page.h"
 #include "resource_ids.h"

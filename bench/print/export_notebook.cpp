@@ -29,6 +29,7 @@
 #include "notebook_export.h"
 #include "pdf_report.h"
 #include "percentiles.h"
+#include "stopwatch.h"
 #include "qt_print_notebook.h"
 #include "scratch_folder.h"
 

@@ -12,7 +12,6 @@
 // repaint. The page is dense enough that every point of it hits a figure.
 #include <benchmark/benchmark.h>
 
-#include <chrono>
 #include <string>
 #include <vector>
 
@@ -20,16 +19,13 @@
 #include "canvas_screen.h"
 #include "canvas_hit_test.h"
 #include "percentiles.h"
+#include "stopwatch.h"
 #include "program_window.h"
 #include "resource_ids.h"
 #include "session_figures.h"
 #include "test_hooks.h"
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-double MsSince(Clock::time_point from) { return std::chrono::duration<double, std::milli>(Clock::now() - from).count(); }
 
 // How many figures the page on screen has.
 std::size_t ShownCount() {

@@ -15,11 +15,11 @@
 // less, and within 1.5 times the same on an empty page.
 #include <benchmark/benchmark.h>
 
-#include <chrono>
 #include <string>
 #include <vector>
 
 #include "percentiles.h"
+#include "stopwatch.h"
 #include "application.h"
 #include "program_window.h"
 #include "resource_ids.h"
@@ -27,12 +27,6 @@
 #include "test_hooks.h"
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-double MsBetween(Clock::time_point from, Clock::time_point to) {
-    return std::chrono::duration<double, std::milli>(to - from).count();
-}
 
 struct PaintCount {
     HWND canvas;

@@ -13,22 +13,18 @@
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <string>
 
 #include "application.h"
 #include "drawing_file.h"
 #include "percentiles.h"
+#include "stopwatch.h"
 #include "scratch_folder.h"
 #include "session_figures.h"
 
 namespace {
 
 constexpr int kPageFigures = 10000;
-
-double MsSince(std::chrono::steady_clock::time_point start) {
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-}
 
 int FiguresLoaded(Application& app) {
     int count = 0;
@@ -48,12 +44,12 @@ void BM_LoadPage10000(benchmark::State& state) {
     {
         Application app;
         if (app.Initialize() == 0) return state.SkipWithError("the program did not start");
-        auto start = std::chrono::steady_clock::now();
+        auto start = Clock::now();
         app.LoadPage(1);
         const double first = MsSince(start);
         std::vector<double> loads;
         for (auto _ : state) {
-            start = std::chrono::steady_clock::now();
+            start = Clock::now();
             app.LoadPage(1);
             loads.push_back(MsSince(start));
             state.SetIterationTime(loads.back() / 1e3);

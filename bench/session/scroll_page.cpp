@@ -12,19 +12,17 @@
 // one frame at 60 Hz, 16 ms.
 #include <benchmark/benchmark.h>
 
-#include <chrono>
 #include <vector>
 
 #include "application.h"
 #include "page_layer.h"
 #include "percentiles.h"
+#include "stopwatch.h"
 #include "program_window.h"
 #include "resource_ids.h"
 #include "session_figures.h"
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
 
 void BM_ScrollPage(benchmark::State& state) {
     ProgramWindow window(MakePage(static_cast<int>(state.range(0))));
@@ -40,7 +38,7 @@ void BM_ScrollPage(benchmark::State& state) {
         const auto start = Clock::now();
         SendMessageA(mainWindow, WM_COMMAND, MAKEWPARAM(down ? ID_SCROLL_DOWN : ID_SCROLL_UP, 1), 0);
         ProgramWindow::ShowChanges();
-        keys.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+        keys.push_back(MsSince(start));
         state.SetIterationTime(keys.back() / 1e3);
         // At either end the key changes nothing: turn round.
         if (TheApplication().originY == before) {

@@ -11,22 +11,18 @@
 // ratio to the repaint.
 #include <benchmark/benchmark.h>
 
-#include <chrono>
 #include <string>
 #include <vector>
 
 #include "canvas_screen.h"
 #include "percentiles.h"
+#include "stopwatch.h"
 #include "program_window.h"
 #include "resource_ids.h"
 #include "session_figures.h"
 #include "test_hooks.h"
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-double MsSince(Clock::time_point from) { return std::chrono::duration<double, std::milli>(Clock::now() - from).count(); }
 
 void BM_UndoFigure(benchmark::State& state) {
     const int figures = static_cast<int>(state.range(0));
