@@ -14,6 +14,10 @@
 #include "page_figures.h"
 #include "qt_page.h"
 
+// Writes the pages to one PDF file with this title, a sheet each, set up as
+// above; false when it could not.
+bool PrintQtPages(const std::string& path, const char* title, const QtPage* pages, std::size_t count);
+
 class QtPrintPage {
 public:
     explicit QtPrintPage(const std::vector<PageFigure>& figures) : page_(figures, kPrinterScale) {}
