@@ -14,31 +14,14 @@ start_gui_test 1024x768
 
 rows() { sqlite3 Veldrin.dat "SELECT objData FROM Objects ORDER BY rowid" 2>/dev/null; }
 
-wait_for_rows() {
-    local tries
-    for tries in $(seq 1 100); do
-        [ "$(rows | wc -l)" = "$1" ] && return 0
-        sleep 0.1
-    done
-    fail "expected $1 lines in the file, found: $(rows | tr '\n' ' ')"
-}
-
-# dark X Y: the screen is dark within a pixel of (X, Y).
-dark() {
-    import -window root "$work/screen.png"
-    local darkest
-    darkest="$(convert "$work/screen.png" -crop "3x3+$(($1 - 1))+$(($2 - 1))" -format '%[fx:minima.intensity]' info:)"
-    awk -v value="$darkest" 'BEGIN { exit !(value < 0.25) }'
-}
-
 # screen_shows "yes no": polls until the lower line (at 350,325) and the
 # upper one (at 350,475), away from where they cross, show as said.
 screen_shows() {
     local want=($1) tries got
     for tries in $(seq 1 40); do
         got=()
-        if dark 350 325; then got+=(yes); else got+=(no); fi
-        if dark 350 475; then got+=(yes); else got+=(no); fi
+        if dark_at 350 325; then got+=(yes); else got+=(no); fi
+        if dark_at 350 475; then got+=(yes); else got+=(no); fi
         [ "${got[*]}" = "${want[*]}" ] && return 0
         sleep 0.25
     done

@@ -15,28 +15,13 @@ start_gui_test 1024x768
 # stored: the lines in the file, as the heights they were drawn at.
 stored() { sqlite3 Veldrin.dat "SELECT objData FROM Objects ORDER BY rowid" 2>/dev/null | cut -d';' -f10 | tr '\n' ' '; }
 
-# wait_for_rows N: polls until the file holds N lines.
-wait_for_rows() {
-    local tries
-    for tries in $(seq 1 100); do
-        [ "$(sqlite3 Veldrin.dat 'SELECT count(*) FROM Objects' 2>/dev/null || echo -1)" = "$1" ] && return 0
-        sleep 0.1
-    done
-    fail "expected $1 lines in the file, found: $(stored)"
-}
-
 press() { xdotool windowactivate --sync "$window" key --clearmodifiers "$@"; }
 
 # The three lines run across the canvas at these screen heights.
 heights=(200 300 400)
 
 # shown Y: the screen is dark at the middle of the line at height Y.
-shown() {
-    import -window root "$work/screen.png"
-    local darkest
-    darkest="$(convert "$work/screen.png" -crop "3x3+499+$(($1 - 1))" -format '%[fx:minima.intensity]' info:)"
-    awk -v value="$darkest" 'BEGIN { exit !(value < 0.25) }'
-}
+shown() { dark_at 500 "$1"; }
 
 # screen_shows "yes no no": polls until each line is shown or not as said.
 screen_shows() {

@@ -1,7 +1,8 @@
 # A private X server with a window manager for one GUI test or screenshot:
 # source this file, then call start_x_server; stop_x_server runs on exit.
 # Needs Xvfb, openbox and xprop. GUI tests set `here` to their folder and
-# call start_gui_test.
+# call start_gui_test; they also find here how to look at the screen
+# (ImageMagick) and at Veldrin.dat (sqlite3).
 
 x_pids=()
 
@@ -99,4 +100,22 @@ fail() {
     echo "FAIL: $*" >&2
     [ -s "$work/program.log" ] && sed 's/^/program: /' "$work/program.log" >&2
     exit 1
+}
+
+# dark_at X Y: the screen, photographed now, is dark within a pixel of (X, Y).
+dark_at() {
+    import -window root "$work/screen.png"
+    local darkest
+    darkest="$(convert "$work/screen.png" -crop "3x3+$(($1 - 1))+$(($2 - 1))" -format '%[fx:minima.intensity]' info:)"
+    awk -v value="$darkest" 'BEGIN { exit !(value < 0.25) }'
+}
+
+# wait_for_rows N: polls until Veldrin.dat holds N rows.
+wait_for_rows() {
+    local tries
+    for tries in $(seq 1 100); do
+        [ "$(sqlite3 Veldrin.dat 'SELECT count(*) FROM Objects' 2>/dev/null || echo -1)" = "$1" ] && return 0
+        sleep 0.1
+    done
+    fail "expected $1 rows in Veldrin.dat, found: $(sqlite3 Veldrin.dat 'SELECT objData FROM Objects ORDER BY rowid' 2>/dev/null | tr '\n' ' ')"
 }
