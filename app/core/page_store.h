@@ -102,10 +102,8 @@ public:
     bool Redo(int shownPage);
 
     int KeptCount() const { return kept_.Count(); }
-    const StoreStatus& Status() const { return status_; }
     // The caption for what the store could not do.
     const char* Caption() const { return caption_; }
-    const UndoHistory& History() const { return history_; }
 
 private:
     // Changes the caption when what it says changed.

@@ -29,6 +29,20 @@ void InPixels(HDC dc, Work work) {
     RestoreDC(dc, saved);
 }
 
+long long BytesOf(const RECT& box) { return 4LL * (box.right - box.left) * (box.bottom - box.top); }
+
+// Runs `copy` with a DC of its own that has the bitmap selected.
+template <class Copy>
+bool OnBitmap(HDC compatible, HBITMAP bitmap, Copy copy) {
+    HDC dc = CreateCompatibleDC(compatible);
+    if (dc == nullptr) return false;
+    HGDIOBJ first = SelectObject(dc, bitmap);
+    copy(dc);
+    SelectObject(dc, first);
+    DeleteDC(dc);
+    return true;
+}
+
 }  // namespace
 
 PageLayer& CanvasLayer() { return canvasLayer; }
@@ -63,45 +77,41 @@ void PageLayer::Pixels::Release() {
 // The pixels of the box (device pixels of the layer, already within it)
 // are copied aside; an empty box keeps nothing but still takes its place.
 void PageLayer::Pixels::KeepUnder(const RECT& box) {
-    const long long bytes = 4LL * (box.right - box.left) * (box.bottom - box.top);
+    const long long bytes = BytesOf(box);
     const long long most = 4LL * width * height / 8;
     if (bytes > most) {
         ForgetUnder(under.size());
         return;
     }
-    while (!under.empty() && (underBytes + bytes > most || under.size() >= kMostKeptUnder)) ForgetUnder(1);
+    auto keptBytes = [this] {
+        long long sum = 0;
+        for (const Under& kept : under) sum += BytesOf(kept.area);
+        return sum;
+    };
+    while (!under.empty() && (keptBytes() + bytes > most || under.size() >= kMostKeptUnder)) ForgetUnder(1);
     Under kept{box, nullptr};
     if (bytes > 0) {
         kept.pixels = CreateCompatibleBitmap(dc, box.right - box.left, box.bottom - box.top);
-        HDC copy = CreateCompatibleDC(dc);
-        if (kept.pixels == nullptr || copy == nullptr) {
-            if (copy != nullptr) DeleteDC(copy);
+        const bool copied = kept.pixels != nullptr && OnBitmap(dc, kept.pixels, [&](HDC copy) {
+            InPixels(dc, [&] { BitBlt(copy, 0, 0, box.right - box.left, box.bottom - box.top, dc, box.left, box.top, SRCCOPY); });
+        });
+        if (!copied) {
             if (kept.pixels != nullptr) DeleteObject(kept.pixels);
             ForgetUnder(under.size());
             return;
         }
-        HGDIOBJ first = SelectObject(copy, kept.pixels);
-        InPixels(dc, [&] { BitBlt(copy, 0, 0, box.right - box.left, box.bottom - box.top, dc, box.left, box.top, SRCCOPY); });
-        SelectObject(copy, first);
-        DeleteDC(copy);
     }
     under.push_back(kept);
-    underBytes += bytes;
 }
 
 bool PageLayer::Pixels::PutBackUnder() {
     if (under.empty()) return false;
     const Under& kept = under.back();
     const RECT& box = kept.area;
-    if (kept.pixels != nullptr) {
-        HDC copy = CreateCompatibleDC(dc);
-        if (copy == nullptr) return false;
-        HGDIOBJ first = SelectObject(copy, kept.pixels);
-        InPixels(dc, [&] { BitBlt(dc, box.left, box.top, box.right - box.left, box.bottom - box.top, copy, 0, 0, SRCCOPY); });
-        SelectObject(copy, first);
-        DeleteDC(copy);
-    }
-    underBytes -= 4LL * (box.right - box.left) * (box.bottom - box.top);
+    if (kept.pixels != nullptr && !OnBitmap(dc, kept.pixels, [&](HDC copy) {
+            InPixels(dc, [&] { BitBlt(dc, box.left, box.top, box.right - box.left, box.bottom - box.top, copy, 0, 0, SRCCOPY); });
+        }))
+        return false;
     if (kept.pixels != nullptr) DeleteObject(kept.pixels);
     under.pop_back();
     return true;
@@ -111,8 +121,6 @@ bool PageLayer::Pixels::PutBackUnder() {
 void PageLayer::Pixels::ForgetUnder(std::size_t count) {
     count = std::min(count, under.size());
     for (std::size_t i = 0; i < count; ++i) {
-        const RECT& box = under[i].area;
-        underBytes -= 4LL * (box.right - box.left) * (box.bottom - box.top);
         if (under[i].pixels != nullptr) DeleteObject(under[i].pixels);
     }
     under.erase(under.begin(), under.begin() + static_cast<std::ptrdiff_t>(count));

@@ -58,11 +58,10 @@ public:
     void Release();
 
     // How many times the layer was built (the next position's builds
-    // apart), whether it holds the page as the canvas would show it now,
-    // and the scroll position kept ahead if any: for tests.
+    // apart), and whether it holds the page as the canvas would show it
+    // now: for tests.
     int Builds() const { return builds_; }
     bool IsCurrent(HWND canvas) const;
-    bool HoldsAhead(int originY) const { return ahead_.valid && ahead_.originY == originY; }
 
 private:
     // The pixels a figure's box covered on a layer before it was drawn.
@@ -81,7 +80,6 @@ private:
         int originY = 0;
         bool valid = false;
         std::vector<Under> under;  // oldest first
-        long long underBytes = 0;
 
         bool Make(HDC canvasDc, int newWidth, int newHeight);
         void Release();
