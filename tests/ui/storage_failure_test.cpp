@@ -37,6 +37,16 @@ protected:
     std::vector<std::string> Stored() { return FileColumn("SELECT objData FROM Objects ORDER BY rowid"); }
     // A line of its own for every number.
     std::string Draw(int n) { return Finish({1, {{n, -n}, {n + 50, -n - 50}}, nullptr}); }
+    // A line stored on the page by another connection and moved into the
+    // main file, so the program reads the file again from disk.
+    static void StoreElsewhere(int pageNumber) {
+        sqlite3* other = nullptr;
+        ASSERT_EQ(sqlite3_open(kDatabaseFile, &other), SQLITE_OK);
+        const std::string sql = "INSERT INTO Objects VALUES (" + std::to_string(pageNumber) +
+                                ", '1;0;0;1;0;0;0;8;1;1;2;2;', 1); PRAGMA wal_checkpoint(TRUNCATE)";
+        sqlite3_exec(other, sql.c_str(), nullptr, nullptr, nullptr);
+        sqlite3_close(other);
+    }
 };
 
 TEST_F(StorageFailureTest, FiguresKeptWhileWritesOrSyncsFailAreStoredInOrderOnce) {
@@ -220,11 +230,7 @@ TEST_F(StorageFailureTest, AnEraseTheFileRefusesLeavesTheFigureAndSaysSo) {
 TEST_F(StorageFailureTest, APageThatCannotBeReadIsNamed) {
     Draw(1);
     Command(ID_NEXT_PAGE);
-    sqlite3* other = nullptr;  // a change elsewhere makes the program read the file again
-    ASSERT_EQ(sqlite3_open(kDatabaseFile, &other), SQLITE_OK);
-    sqlite3_exec(other, "INSERT INTO Objects VALUES (5, '1;0;0;1;0;0;0;8;1;1;2;2;', 1);"
-                        "PRAGMA wal_checkpoint(TRUNCATE)", nullptr, nullptr, nullptr);
-    sqlite3_close(other);
+    StoreElsewhere(5);
     Inject(failing_vfs::kFailedReads);
     Command(ID_PREVIOUS_PAGE);
     EXPECT_EQ(Caption(), "Tarnwick v1.00 - page 1 could not be read");
@@ -240,11 +246,7 @@ TEST_F(StorageFailureTest, APageThatCannotBeReadIsNamed) {
 // the file, and the caption says why figures are not saved.
 TEST_F(StorageFailureTest, DamageFoundWhileRunningStopsEveryWrite) {
     Draw(1);
-    sqlite3* other = nullptr;  // a change elsewhere makes the program read the file again
-    ASSERT_EQ(sqlite3_open(kDatabaseFile, &other), SQLITE_OK);
-    sqlite3_exec(other, "INSERT INTO Objects VALUES (2, '1;0;0;1;0;0;0;8;1;1;2;2;', 1);"
-                        "PRAGMA wal_checkpoint(TRUNCATE)", nullptr, nullptr, nullptr);
-    sqlite3_close(other);
+    StoreElsewhere(2);
     Inject(failing_vfs::kDamagedReads);
     Command(ID_NEXT_PAGE);
     Draw(2);
