@@ -15,6 +15,7 @@
 #include "notebook_file.h"
 #include "page_list.h"
 #include "paper_choice.h"
+#include "page_reader.h"
 #include "pdf_output.h"
 #include "progress_line.h"
 
@@ -57,13 +58,16 @@ int WritePages(NotebookFile& notebook, const ExportPlan& plan) {
     PdfOutput pdf;
     if (!pdf.Begin(plan.output.c_str(), plan.paperCode)) return Fail(kFailed, pdf.Fault());
     ProgressLine progress(plan.pages.size(), plan.output);
+    PageReader reader(notebook, plan.pages);
+    PageRows page;
     auto failed = [&progress](const std::string& why) {
         progress.End();
         return Fail(kFailed, why);
     };
     for (std::size_t done = 0; done < plan.pages.size(); ++done) {
+        if (!reader.Next(page)) return failed(reader.Fault() + "; nothing was written");
         if (!pdf.BeginPage()) return failed(pdf.Fault());
-        if (!notebook.DrawPage(plan.pages[done], pdf.Dc())) return failed(notebook.Fault() + "; nothing was written");
+        notebook.DrawPage(plan.pages[done], page, pdf.Dc());
         if (!pdf.EndPage()) return failed(pdf.Fault());
         progress.PageDone(done + 1);
     }

@@ -24,10 +24,29 @@ static_assert(sizeof(kReadOnlyName) == sizeof("file:?mode=ro") + sizeof(kDatabas
 // page's rows here costs a third of what SQLite's own ORDER BY does.
 constexpr char kPageFiguresFormat[] = "SELECT rowid, objData FROM Objects WHERE pageNumber = %d";
 
-// Every page number that rows carry, as the page store can ask for it.
+// Every page number that rows carry, as the page store can ask for it:
+// whole numbers in the range of a page number, in order.
 constexpr char kStoredPagesQuery[] =
     "SELECT DISTINCT pageNumber FROM Objects WHERE typeof(pageNumber) = 'integer' "
     "AND pageNumber BETWEEN -2147483648 AND 2147483647 ORDER BY pageNumber";
+
+// The same pages, where an index starts with the page number: one seek
+// per page to the next page number instead of a walk over every row, a
+// thirtieth of the time for pages of a thousand figures.
+constexpr char kStoredPagesBySeeking[] =
+    "WITH RECURSIVE pages(n) AS ("
+    " SELECT (SELECT pageNumber FROM Objects WHERE pageNumber BETWEEN -2147483648 AND 2147483647"
+    "  AND typeof(pageNumber) = 'integer' ORDER BY pageNumber LIMIT 1)"
+    " UNION ALL"
+    " SELECT (SELECT pageNumber FROM Objects WHERE pageNumber > n AND pageNumber <= 2147483647"
+    "  AND typeof(pageNumber) = 'integer' ORDER BY pageNumber LIMIT 1) FROM pages WHERE n IS NOT NULL)"
+    " SELECT n FROM pages WHERE n IS NOT NULL";
+
+// Whether an index of Objects starts with the page number (a file this
+// program has opened has one; a file only ever read may not).
+constexpr char kPageIndexQuery[] =
+    "SELECT count(*) FROM pragma_index_list('Objects') AS list, pragma_index_info(list.name) AS info "
+    "WHERE info.seqno = 0 AND info.name = 'pageNumber' COLLATE NOCASE";
 
 template <class Interface>
 Interface* Create(ComponentLoader& loader, const ComponentSource& source) {
@@ -51,6 +70,18 @@ int CheckColumn(void* context, int columnCount, char** texts, char**) {
     if (columnCount < 2 || columns->count >= 3 || strcasecmp(texts[1], ObjectsColumns::kNames[columns->count]) != 0)
         columns->matching = false;
     ++columns->count;
+    return 0;
+}
+
+// A row of the page query, kept until the page is read: objData is the
+// figure, and a row without it holds none, as the page store reads rows.
+int KeepRow(void* context, int columnCount, char** columnTexts, char**) {
+    if (columnCount != 2) return 1;
+    const char* objData = columnTexts[1];
+    if (objData[0] == '\0') return 0;
+    auto* page = static_cast<PageRows*>(context);
+    page->rows.push_back({std::strtoll(columnTexts[0], nullptr, 10), page->texts.size()});
+    page->texts.append(objData, std::strlen(objData) + 1);
     return 0;
 }
 
@@ -114,7 +145,10 @@ bool NotebookFile::HoldsDrawings() {
 
 bool NotebookFile::PagesWithFigures(std::vector<int>& pages) {
     pages.clear();
-    if (!store_->Execute(kStoredPagesQuery, &pages, CollectPage)) return StoreFailed();
+    long long pageIndexes = 0;
+    if (!store_->Execute(kPageIndexQuery, &pageIndexes, ReadNumber)) return StoreFailed();
+    if (!store_->Execute(pageIndexes > 0 ? kStoredPagesBySeeking : kStoredPagesQuery, &pages, CollectPage))
+        return StoreFailed();
     for (const KeptRow& row : waiting_.Rows()) pages.push_back(row.pageNumber);
     std::sort(pages.begin(), pages.end());
     pages.erase(std::unique(pages.begin(), pages.end()), pages.end());
@@ -129,34 +163,25 @@ void NotebookFile::DrawFigure(char* objData) {
     figure->Release();
 }
 
-// A row of the page query, kept until the page is read: objData is the
-// figure, and a row without it holds none, as the page store reads rows.
-int NotebookFile::KeepRow(void* context, int columnCount, char** columnTexts, char**) {
-    if (columnCount != 2) return 1;
-    const char* objData = columnTexts[1];
-    if (objData[0] == '\0') return 0;
-    auto* notebook = static_cast<NotebookFile*>(context);
-    notebook->pageRows_.push_back({std::strtoll(columnTexts[0], nullptr, 10), notebook->pageTexts_.size()});
-    notebook->pageTexts_.append(objData, std::strlen(objData) + 1);
-    return 0;
-}
-
-bool NotebookFile::DrawPage(int pageNumber, HDC dc) {
-    surface_->SetDC(dc);
-    pageRows_.clear();
-    pageTexts_.clear();
+bool NotebookFile::ReadPage(int pageNumber, PageRows& page) {
+    page.rows.clear();
+    page.texts.clear();
     char statement[kPageStatementSize];
     static_assert(sizeof kPageFiguresFormat + 10 <= kPageStatementSize);
     std::snprintf(statement, sizeof(statement), kPageFiguresFormat, pageNumber);
-    if (!store_->Execute(statement, this, KeepRow)) return StoreFailed();
-    std::sort(pageRows_.begin(), pageRows_.end(),
-              [](const StoredRow& a, const StoredRow& b) { return a.rowid < b.rowid; });
-    for (const StoredRow& row : pageRows_) DrawFigure(pageTexts_.data() + row.textAt);
+    if (!store_->Execute(statement, &page, KeepRow)) return StoreFailed();
+    std::sort(page.rows.begin(), page.rows.end(),
+              [](const PageRows::Row& a, const PageRows::Row& b) { return a.rowid < b.rowid; });
+    return true;
+}
+
+void NotebookFile::DrawPage(int pageNumber, PageRows& page, HDC dc) {
+    surface_->SetDC(dc);
+    for (const PageRows::Row& row : page.rows) DrawFigure(page.texts.data() + row.textAt);
     // Decoding cuts the text up, so each waiting figure is decoded from a copy.
     for (const KeptRow& row : waiting_.Rows()) {
         if (row.pageNumber != pageNumber) continue;
         std::string objData = row.objData.get();
         DrawFigure(objData.data());
     }
-    return true;
 }

@@ -17,6 +17,17 @@
 #include "zdrawsp.h"
 #include "zisqllite.h"
 
+// One page's stored figures as read from the file, in the order they were
+// stored: where each row's objData starts in texts.
+struct PageRows {
+    struct Row {
+        long long rowid;
+        std::size_t textAt;
+    };
+    std::vector<Row> rows;
+    std::string texts;
+};
+
 class NotebookFile {
 public:
     NotebookFile() = default;
@@ -29,8 +40,13 @@ public:
     bool Open();
     // Every page that holds figures, in page order.
     bool PagesWithFigures(std::vector<int>& pages);
-    // Draws the page's figures on the DC, whose mapping is set already.
-    bool DrawPage(int pageNumber, HDC dc);
+    // Reads the page's stored figures; false, with Fault(), when the store
+    // fails. Touches only the store, so one thread may read while another
+    // draws.
+    bool ReadPage(int pageNumber, PageRows& page);
+    // Draws the page's figures, as read, then its waiting ones, on the DC,
+    // whose mapping is set already. Decoding cuts up the page's texts.
+    void DrawPage(int pageNumber, PageRows& page, HDC dc);
 
     const std::string& Fault() const { return fault_; }
 
@@ -41,16 +57,7 @@ private:
     bool Failed(const std::string& fault);
     // A statement of the store failed: the file's own words, as a fault.
     bool StoreFailed();
-    static int KeepRow(void* context, int columnCount, char** columnTexts, char** columnNames);
     void DrawFigure(char* objData);
-
-    // The page being read: where each row's objData starts in pageTexts_.
-    struct StoredRow {
-        long long rowid;
-        std::size_t textAt;
-    };
-    std::vector<StoredRow> pageRows_;
-    std::string pageTexts_;
 
     ComponentLoader loader_;
     ZISqllite* store_ = nullptr;

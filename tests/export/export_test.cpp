@@ -88,6 +88,12 @@ protected:
         return RunExport(folder_.Path(), options);
     }
     std::string Pdf() const { return folder_.File(kPdf); }
+    std::string EncodeMark(int slot) {
+        DrawObject* mark = Make(Mark(slot));
+        const std::string objData = EncodeText(mark);
+        mark->Release();
+        return objData;
+    }
 };
 
 TEST_F(ExportTest, EveryPageWithFiguresInPageOrderAtTrueSizeAndTheNotebookUntouched) {
@@ -129,9 +135,7 @@ TEST_F(ExportTest, ListedPagesComeInTheOrderGivenOnTheChosenPaperWithAProgressLi
 // run stores them first, so they are on their pages already.
 TEST_F(ExportTest, FiguresWaitingToBeStoredAreOnTheirPages) {
     Draw(1, Mark(0));
-    DrawObject* waiting = Make(Mark(2));
-    const std::string objData = EncodeText(waiting);
-    waiting->Release();
+    const std::string objData = EncodeMark(2);
     CloseNotebook();
     KeptRows rows;
     KeptRow row;
@@ -148,6 +152,36 @@ TEST_F(ExportTest, FiguresWaitingToBeStoredAreOnTheirPages) {
     EXPECT_EQ(Bytes("Veldrin.dat-unsaved"), unsaved);
 }
 
+// Only rows whose page number is a whole number in a page number's range
+// name a page, whether the pages are found through the page index or, in a
+// file without it, by reading every row.
+TEST_F(ExportTest, OnlyWholePageNumbersNamePagesWithOrWithoutThePageIndex) {
+    const std::string marks[] = {EncodeMark(0), EncodeMark(1), EncodeMark(2), EncodeMark(3), EncodeMark(4)};
+    CloseNotebook();
+    const std::string rows[][2] = {
+        {"3", marks[3]}, {"1", marks[2]}, {"1", marks[2]}, {"-2147483648", marks[0]}, {"2147483647", marks[4]},
+        {"-2", marks[1]}, {"2147483648", marks[4]}, {"-2147483649", marks[0]}, {"2.5", marks[2]},
+        {"'x7'", marks[4]}, {"NULL", marks[0]}, {"x'07'", marks[4]},
+    };
+    std::string sql = "BEGIN;";
+    for (const auto& [page, objData] : rows) {
+        sql += "INSERT INTO Objects VALUES (" + page + ", '" + objData + "', 1);";
+    }
+    sqlite3* database = nullptr;
+    ASSERT_EQ(sqlite3_open(kDatabaseFile, &database), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(database, (sql + "COMMIT;").c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
+
+    for (const char* index : {"kept", "dropped"}) {
+        if (std::strcmp(index, "dropped") == 0) {
+            ASSERT_EQ(sqlite3_exec(database, "DROP INDEX ObjectsByPage", nullptr, nullptr, nullptr), SQLITE_OK);
+        }
+        const ExportResult result = Export();
+        EXPECT_EQ(result.exitCode, 0) << index << ": " << result.errors;
+        EXPECT_EQ(MarkSlots(Pdf()), (std::vector<int>{0, 1, 2, 3, 4})) << "page index " << index;
+    }
+    sqlite3_close(database);
+}
+
 // A notebook shaped by hand, for the cases the program never writes.
 void WriteNotebook(const std::string& folder, const char* sql) {
     sqlite3* database = nullptr;
@@ -158,10 +192,10 @@ void WriteNotebook(const std::string& folder, const char* sql) {
 
 // A page of figures with texts among them, big enough that its PDF takes
 // room, repeated on pages 1 to 3.
-void WriteBusyNotebook(const std::string& folder) {
+void WriteNotebookOfLines(const std::string& folder, int linesPerPage) {
     std::string sql = std::string(kCreateObjectsTable) + ";" + kCreatePagesTable + "; BEGIN;";
     for (int page = 1; page <= 3; ++page) {
-        for (int i = 0; i < 300; ++i) {
+        for (int i = 0; i < linesPerPage; ++i) {
             const int x = 50 + (i * 37) % 2000, y = -50 - (i * 53) % 2700;
             sql += "INSERT INTO Objects VALUES (" + std::to_string(page) + ", '1;255;0;3;0;0;0;28;" +
                    std::to_string(x) + ";" + std::to_string(y) + ";" + std::to_string(x + 90) + ";" +
@@ -173,6 +207,8 @@ void WriteBusyNotebook(const std::string& folder) {
     }
     WriteNotebook(folder, (sql + "COMMIT;").c_str());
 }
+
+void WriteBusyNotebook(const std::string& folder) { WriteNotebookOfLines(folder, 300); }
 
 struct FailureCase {
     const char* what;
@@ -199,6 +235,19 @@ TEST(ExportFailure, SaysWhatFailedAndLeavesNoPdf) {
              std::string bytes = Bytes(folder + "/Veldrin.dat");
              std::fill(bytes.begin() + static_cast<long>(bytes.size() / 4 / 4096 * 4096 + 4096),
                        bytes.begin() + static_cast<long>(bytes.size() / 2), '\0');
+             std::ofstream(folder + "/Veldrin.dat", std::ios::binary) << bytes;
+         },
+         {}, 1, "tarnwick: Veldrin.dat is damaged ("},
+        {"a notebook whose page index is damaged inside page 2",
+         [](const std::string& folder) {
+             // The index, made after the rows, fills the second half of
+             // the file in page order; finding the pages reads only the
+             // first rows of each, reading page 2 meets the damage.
+             WriteNotebookOfLines(folder, 3000);
+             WriteNotebook(folder, kCreatePageIndex);
+             std::string bytes = Bytes(folder + "/Veldrin.dat");
+             const long middleOfIndex = static_cast<long>(bytes.size() * 3 / 4 / 4096 * 4096);
+             std::fill(bytes.begin() + middleOfIndex, bytes.begin() + middleOfIndex + 3 * 4096, '\0');
              std::ofstream(folder + "/Veldrin.dat", std::ios::binary) << bytes;
          },
          {}, 1, "tarnwick: Veldrin.dat is damaged ("},
