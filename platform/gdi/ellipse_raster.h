@@ -29,21 +29,26 @@ public:
     // to the device coordinate range (28 bits) are computed exactly.
     EllipseRaster(int left, int top, int right, int bottom);
 
-    // The row y, for top <= y < bottom. Cheapest when rows go downwards.
+    // The row y, for top <= y < bottom. Rows of ellipses up to
+    // 2 * kKeptInsets pixels high are worked out once, whatever the order
+    // they are asked for in.
     EllipseRow Row(int y);
 
 private:
+    static constexpr int kKeptInsets = 1024;
+
     // Pixels between the box's left side and the row's first pixel; -1 for
-    // rows outside the box.
-    int Inset(int y) const;
-    int InsetCached(int y);
+    // rows outside the box. A row and its mirror image below the middle
+    // share it.
+    int Inset(int y);
+    int WorkOutInset(long long v) const;
 
     int left_, top_, right_, bottom_;
     long long diameterX_, diameterY_;  // between outermost pixel centres
-    int cachedY_[3] = {0, 0, 0};
-    int cachedInset_[3] = {0, 0, 0};
-    int cacheNext_ = 0;
-    bool cacheUsed_[3] = {false, false, false};
+    // By half the doubled height above or below the middle (v / 2): -2 for
+    // none yet.
+    int keptInsets_[kKeptInsets];
+    int keptCount_;
 };
 
 }  // namespace tarnwick::gdi
