@@ -1,13 +1,11 @@
 #include "gdi/dashed_outline.h"
 
-#include "gdi/spans.h"
-
 #include <algorithm>
 
 namespace tarnwick::gdi {
 
 DashedOutline::DashedOutline(DeviceContext& context, const QRect& visible)
-    : context_(context), visible_(visible), dashes_(CosmeticDashes(context.PenInForce().style)),
+    : context_(context), target_(context), visible_(visible), dashes_(CosmeticDashes(context.PenInForce().style)),
       opaque_(context.state.bkMode == OPAQUE),
       background_(context.Rop().PaintColour(context.state.bkColour)) {}
 
@@ -21,8 +19,8 @@ void DashedOutline::Run(int y, int x0, int x1, bool rightwards) {
             const bool on = dashes_.IsOn(PositionOf(x, x0, x1, rightwards));
             int end = x;
             while (end < to && dashes_.IsOn(PositionOf(end + 1, x0, x1, rightwards)) == on) ++end;
-            if (on) FillSpan(context_, x, end, y, context_.PenInForce().colour);
-            else if (opaque_) FillSpan(context_, x, end, y, background_);
+            if (on) target_.Fill(x, end, y, context_.PenInForce().colour);
+            else if (opaque_) target_.Fill(x, end, y, background_);
             x = end + 1;
         }
     }

@@ -6,6 +6,7 @@
 
 #include "gdi/dashes.h"
 #include "gdi/device_context.h"
+#include "gdi/spans.h"
 
 #include <QRect>
 
@@ -27,6 +28,7 @@ private:
     }
 
     DeviceContext& context_;
+    SpanTarget target_;
     QRect visible_;
     DashPattern dashes_;
     bool opaque_;

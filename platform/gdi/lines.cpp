@@ -23,9 +23,7 @@ bool TryAxisAlignedSpan(DeviceContext& context, POINT from, POINT to) {
     } else {
         return false;
     }
-    if (!TryDirectSpan(context, span, context.PenInForce().colour)) {
-        context.ActivePainter().fillRect(span, ToQColor(context.PenInForce().colour));
-    }
+    SpanTarget(context).Fill(span, context.PenInForce().colour);
     return true;
 }
 

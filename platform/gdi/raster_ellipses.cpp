@@ -15,6 +15,7 @@ namespace {
 void DrawDashedEllipse(DeviceContext& context, const DeviceBox& box, const QRect& visible) {
     EllipseRaster raster(box.left, box.top, box.right, box.bottom);
     DashedOutline outline(context, visible);
+    SpanTarget target(context);
     const int middle = box.left + (box.right - box.left) / 2;  // first column of the right half
     auto upper = [&](int y) { return 2 * y <= box.top + box.bottom - 1; };
     for (int y = box.top; y < box.bottom; ++y) {
@@ -22,7 +23,7 @@ void DrawDashedEllipse(DeviceContext& context, const DeviceBox& box, const QRect
         const int from = row.HasInterior() ? row.interiorRight + 1 : std::max(row.left, middle);
         outline.Run(y, from, row.right, upper(y));
         if (row.HasInterior() && !context.BrushIsHollow() && y >= visible.top() && y <= visible.bottom())
-            FillSpan(context, row.interiorLeft, row.interiorRight, y, context.BrushColour());
+            target.Fill(row.interiorLeft, row.interiorRight, y, context.BrushColour());
     }
     for (int y = box.bottom - 1; y >= box.top; --y) {
         const EllipseRow row = raster.Row(y);
@@ -38,17 +39,18 @@ void DrawThinEllipse(DeviceContext& context, const DeviceBox& box, const QRect& 
     const bool hasBrush = !context.BrushIsHollow();
     const COLORREF brush = context.BrushColour();
     EllipseRaster raster(box.left, box.top, box.right, box.bottom);
+    SpanTarget target(context);
     const int lastRow = std::min(box.bottom - 1, visible.bottom());
     for (int y = std::max(box.top, visible.top()); y <= lastRow; ++y) {
         const EllipseRow row = raster.Row(y);
         if (pen.IsNull()) {
-            FillSpan(context, row.left, row.right, y, brush);
+            target.Fill(row.left, row.right, y, brush);
         } else if (!row.HasInterior()) {
-            FillSpan(context, row.left, row.right, y, pen.colour);
+            target.Fill(row.left, row.right, y, pen.colour);
         } else {
-            FillSpan(context, row.left, row.interiorLeft - 1, y, pen.colour);
-            if (hasBrush) FillSpan(context, row.interiorLeft, row.interiorRight, y, brush);
-            FillSpan(context, row.interiorRight + 1, row.right, y, pen.colour);
+            target.Fill(row.left, row.interiorLeft - 1, y, pen.colour);
+            if (hasBrush) target.Fill(row.interiorLeft, row.interiorRight, y, brush);
+            target.Fill(row.interiorRight + 1, row.right, y, pen.colour);
         }
     }
 }
@@ -65,18 +67,19 @@ void DrawWideEllipse(DeviceContext& context, const DeviceBox& box, const QRect& 
     EllipseRaster innerRaster(inner.left, inner.top, std::max(inner.right, inner.left + 1),
                               std::max(inner.bottom, inner.top + 1));
     const COLORREF pen = context.PenInForce().colour;
+    SpanTarget target(context);
     const int lastRow = std::min(outer.bottom - 1, visible.bottom());
     for (int y = std::max(outer.top, visible.top()); y <= lastRow; ++y) {
         const EllipseRow row = outerRaster.Row(y);
         if (inner.IsEmpty() || y < inner.top || y >= inner.bottom) {
-            FillSpan(context, row.left, row.right, y, pen);
+            target.Fill(row.left, row.right, y, pen);
             continue;
         }
         const EllipseRow hole = innerRaster.Row(y);
         const int holeLeft = std::max(hole.left, row.left), holeRight = std::min(hole.right, row.right);
-        FillSpan(context, row.left, holeLeft - 1, y, pen);
-        if (!context.BrushIsHollow()) FillSpan(context, holeLeft, holeRight, y, context.BrushColour());
-        FillSpan(context, holeRight + 1, row.right, y, pen);
+        target.Fill(row.left, holeLeft - 1, y, pen);
+        if (!context.BrushIsHollow()) target.Fill(holeLeft, holeRight, y, context.BrushColour());
+        target.Fill(holeRight + 1, row.right, y, pen);
     }
 }
 

@@ -14,13 +14,26 @@ namespace tarnwick::gdi {
 // Fills the inclusive pixel range, clipped by the painter.
 void FillPixels(QPainter& painter, int x0, int y0, int x1, int y1, const QColor& colour);
 
-// Writes a span of pixels straight into an image target, for the common
-// case of no clip or a rectangular one. False when the painter must do it.
-bool TryDirectSpan(DeviceContext& context, const QRect& span, COLORREF colour);
+// Where one figure's runs of pixels go, looked at once for the figure
+// rather than once a run: the image's words when the clip is none or a
+// rectangle, the painter (with the DC's state applied) otherwise. Made
+// for one primitive and dropped after it, so the words it holds are never
+// those of an image changed meanwhile.
+class SpanTarget {
+public:
+    explicit SpanTarget(DeviceContext& context);
 
-// One row's run of pixels x0..x1 through the fastest path that keeps the
-// raster operation and the clip.
-void FillSpan(DeviceContext& context, int x0, int x1, int y, COLORREF colour);
+    // The pixels x0..x1 of row y.
+    void Fill(int x0, int x1, int y, COLORREF colour);
+    void Fill(const QRect& span, COLORREF colour);
+
+private:
+    DeviceContext& context_;
+    const RasterOp& rop_;
+    uchar* bits_ = nullptr;  // null: through the painter
+    qsizetype stride_ = 0;
+    QRect area_;             // the pixels that may be written
+};
 
 }  // namespace tarnwick::gdi
 
