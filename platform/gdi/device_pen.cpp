@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
+#include <cstdint>
 
 namespace tarnwick::gdi {
 namespace {
@@ -18,6 +20,40 @@ constexpr double kMaxPenWidth = 32767.0;  // device pixels
 // the patterns print as long against the figures as the canvas shows them:
 // a dash of 18 pixels is 2.0 mm long, a dot of 3 pixels 0.34 mm.
 constexpr double kCanvasPixelsPerInch = 225.0;
+
+QPen BuildQPen(const DevicePen& pen) {
+    QPen made(ToQColor(pen.colour));
+    const bool dashed = pen.style != PS_SOLID;
+    if (pen.width == 1) {
+        made.setWidth(0);  // cosmetic: one pixel whatever the transform
+        made.setCapStyle(Qt::FlatCap);
+        made.setJoinStyle(Qt::MiterJoin);
+    } else {
+        made.setWidth(pen.width);
+        made.setCapStyle(dashed ? Qt::FlatCap : Qt::RoundCap);
+        made.setJoinStyle(Qt::RoundJoin);
+    }
+    // Qt counts dashes in pen widths, and a cosmetic pen's width as one pixel.
+    if (dashed) made.setDashPattern(QtDashPattern(pen.style, pen.dashUnit / pen.width));
+    return made;
+}
+
+// The QPens made lately, by their pen: a page draws with a handful of pens
+// over and over, and a QPen copied is far cheaper than one built.
+struct MadePens {
+    static constexpr std::size_t kSlots = 256;
+    DevicePen pens[kSlots];
+    QPen made[kSlots];
+    bool used[kSlots] = {};
+
+    static std::size_t SlotOf(const DevicePen& pen) {
+        std::uint64_t key = (std::uint64_t{pen.colour} << 24) ^ (std::uint64_t(pen.width) << 4) ^
+                            static_cast<std::uint64_t>(pen.style);
+        key ^= static_cast<std::uint64_t>(pen.dashUnit * 1024.0);
+        key *= 0x9E3779B97F4A7C15ull;
+        return static_cast<std::size_t>(key >> 56);
+    }
+};
 
 }  // namespace
 
@@ -45,20 +81,14 @@ DevicePen TranslatePen(const PenData& data, const Transform& transform, const Ra
 
 QPen MakeQPen(const DevicePen& pen) {
     if (pen.IsNull()) return QPen(Qt::NoPen);
-    QPen made(ToQColor(pen.colour));
-    const bool dashed = pen.style != PS_SOLID;
-    if (pen.width == 1) {
-        made.setWidth(0);  // cosmetic: one pixel whatever the transform
-        made.setCapStyle(Qt::FlatCap);
-        made.setJoinStyle(Qt::MiterJoin);
-    } else {
-        made.setWidth(pen.width);
-        made.setCapStyle(dashed ? Qt::FlatCap : Qt::RoundCap);
-        made.setJoinStyle(Qt::RoundJoin);
+    thread_local MadePens cache;
+    const std::size_t slot = MadePens::SlotOf(pen);
+    if (!cache.used[slot] || !(cache.pens[slot] == pen)) {
+        cache.made[slot] = BuildQPen(pen);
+        cache.pens[slot] = pen;
+        cache.used[slot] = true;
     }
-    // Qt counts dashes in pen widths, and a cosmetic pen's width as one pixel.
-    if (dashed) made.setDashPattern(QtDashPattern(pen.style, pen.dashUnit / pen.width));
-    return made;
+    return cache.made[slot];
 }
 
 }  // namespace tarnwick::gdi
