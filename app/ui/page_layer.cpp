@@ -65,7 +65,7 @@ bool PageLayer::Pixels::Make(HDC canvasDc, int newWidth, int newHeight) {
 }
 
 void PageLayer::Pixels::Release() {
-    ForgetUnder(under.size());
+    ForgetAllUnder();
     if (dc != nullptr) {
         if (firstBitmap != nullptr) SelectObject(dc, firstBitmap);
         DeleteDC(dc);
@@ -80,15 +80,15 @@ void PageLayer::Pixels::KeepUnder(const RECT& box) {
     const long long bytes = BytesOf(box);
     const long long most = 4LL * width * height / 8;
     if (bytes > most) {
-        ForgetUnder(under.size());
+        ForgetAllUnder();
         return;
     }
-    auto keptBytes = [this] {
-        long long sum = 0;
-        for (const Under& kept : under) sum += BytesOf(kept.area);
-        return sum;
-    };
-    while (!under.empty() && (keptBytes() + bytes > most || under.size() >= kMostKeptUnder)) ForgetUnder(1);
+    long long keptBytes = 0;
+    for (const Under& kept : under) keptBytes += BytesOf(kept.area);
+    while (!under.empty() && (keptBytes + bytes > most || under.size() >= kMostKeptUnder)) {
+        keptBytes -= BytesOf(under.front().area);
+        ForgetUnder(1);
+    }
     Under kept{box, nullptr};
     if (bytes > 0) {
         kept.pixels = CreateCompatibleBitmap(dc, box.right - box.left, box.bottom - box.top);
@@ -97,7 +97,7 @@ void PageLayer::Pixels::KeepUnder(const RECT& box) {
         });
         if (!copied) {
             if (kept.pixels != nullptr) DeleteObject(kept.pixels);
-            ForgetUnder(under.size());
+            ForgetAllUnder();
             return;
         }
     }
@@ -147,7 +147,7 @@ bool PageLayer::Build(Pixels& pixels, HWND canvas, HDC canvasDc, int originY) {
         !pixels.Make(canvasDc, size.cx, size.cy))
         return false;
     HDC dc = pixels.dc;
-    pixels.ForgetUnder(pixels.under.size());
+    pixels.ForgetAllUnder();
     RestoreDC(dc, 1);
     SaveDC(dc);
     const RECT lastColumn{size.cx - 1, 0, size.cx, size.cy}, lastRow{0, size.cy - 1, size.cx, size.cy};
@@ -172,7 +172,7 @@ void PageLayer::Show(HWND canvas, HDC canvasDc) {
         scrolling_ = true;
         if (ahead_.valid && Fits(ahead_, canvas) && ahead_.originY == originY) {
             std::swap(shown_, ahead_);
-            ahead_.ForgetUnder(ahead_.under.size());
+            ahead_.ForgetAllUnder();
         }
     }
     if (!IsCurrent(canvas)) {
@@ -192,7 +192,7 @@ void PageLayer::Show(HWND canvas, HDC canvasDc) {
 void PageLayer::Invalidate() {
     for (Pixels* pixels : {&shown_, &ahead_}) {
         pixels->valid = false;
-        pixels->ForgetUnder(pixels->under.size());
+        pixels->ForgetAllUnder();
     }
     scrolling_ = false;
 }
@@ -229,7 +229,7 @@ void PageLayer::AddFigure(HWND canvas, DrawObject* figure) {
             if (pixels == &shown_ && TopFigureArea(*pixels, area)) {
                 pixels->KeepUnder(area);
             } else {
-                pixels->ForgetUnder(pixels->under.size());
+                pixels->ForgetAllUnder();
             }
             surface->SetDC(pixels->dc);
             figure->Draw();
@@ -242,7 +242,7 @@ void PageLayer::RemoveTopFigure(HWND canvas) {
     for (Pixels* pixels : {&shown_, &ahead_}) {
         if (pixels->valid && (!Fits(*pixels, canvas) || !pixels->PutBackUnder())) {
             pixels->valid = false;
-            pixels->ForgetUnder(pixels->under.size());
+            pixels->ForgetAllUnder();
         }
     }
 }

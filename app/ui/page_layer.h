@@ -86,6 +86,7 @@ private:
         void KeepUnder(const RECT& box);
         bool PutBackUnder();
         void ForgetUnder(std::size_t count);
+        void ForgetAllUnder() { ForgetUnder(under.size()); }
     };
 
     bool Fits(const Pixels& pixels, HWND canvas) const;
