@@ -89,6 +89,8 @@ public:
     // The current page's figures with their rows and boxes, in the page
     // objects' order; null while they are not known.
     const ShownFigures* ShownFigureRecord() { return pages_.Shown(); }
+    // The same, only while it matches the page objects one for one.
+    const ShownFigures* ShownFigureRecordAsListed() { return pages_.ShownAsListed(); }
 
     // Where the record tells the screen what to draw again; null for none.
     void SetScreen(ScreenListener* screen);

@@ -88,6 +88,9 @@ public:
     // The figures on screen, each with its row and box, in the page
     // objects' order; null while that record is not known.
     const ShownFigures* Shown();
+    // The same, only while it holds one entry for each page object (a walk
+    // over them all).
+    const ShownFigures* ShownAsListed();
     // Removes the figure at a position of the page objects (0 the first
     // drawn) from the page on screen and its row from the file; the page
     // is drawn again. It can be undone. False when nothing was erased.

@@ -21,6 +21,8 @@ bool PageStore::ShownAgreesWithList() {
 // itself checks, so that a record gone wrong never erases another row.
 const ShownFigures* PageStore::Shown() { return shown_.Known() ? &shown_ : nullptr; }
 
+const ShownFigures* PageStore::ShownAsListed() { return ShownAgreesWithList() ? &shown_ : nullptr; }
+
 // Walks from the top, where erased figures mostly are; the list's cursor
 // stays on the figure.
 DrawObject* PageStore::FigureAt(std::size_t position) {

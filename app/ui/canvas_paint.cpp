@@ -67,22 +67,16 @@ FigureBox CanvasOnPage(HWND canvas, HDC dc) {
     return BoxBetween(corners[0].x - margin, corners[0].y + margin, corners[1].x + margin, corners[1].y - margin);
 }
 
-int CountOf(ZLinklistCOM* list) {
-    int count = 0;
-    for (auto* item = list->First(); item != nullptr; item = list->Next()) ++count;
-    return count;
-}
-
 // The page's figures in list order, each with its own settings, leaving
 // out those the page's record places wholly off the canvas: they would
 // draw nothing there. Without a record that matches the list, all are
 // drawn.
 void DrawFiguresOnCanvas(HWND canvas, HDC dc) {
     Application& application = TheApplication();
-    const ShownFigures* shown = application.ShownFigureRecord();
+    const ShownFigures* shown = application.ShownFigureRecordAsListed();
     ZLinklistCOM* figures = application.pageObjects;
     if (figures == nullptr) return;
-    if (shown == nullptr || static_cast<int>(shown->Count()) != CountOf(figures)) {
+    if (shown == nullptr) {
         application.DrawPageObjects(dc);
         return;
     }
