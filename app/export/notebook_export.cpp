@@ -55,19 +55,20 @@ int Plan(const ExportRequest& request, ExportPlan& plan) {
 }
 
 int WritePages(NotebookFile& notebook, const ExportPlan& plan) {
+    // Reading starts first, so that the first page is ready sooner.
+    PageReader reader(notebook, plan.pages);
     PdfOutput pdf;
     if (!pdf.Begin(plan.output.c_str(), plan.paperCode)) return Fail(kFailed, pdf.Fault());
     ProgressLine progress(plan.pages.size(), plan.output);
-    PageReader reader(notebook, plan.pages);
-    PageRows page;
     auto failed = [&progress](const std::string& why) {
         progress.End();
         return Fail(kFailed, why);
     };
     for (std::size_t done = 0; done < plan.pages.size(); ++done) {
-        if (!reader.Next(page)) return failed(reader.Fault() + "; nothing was written");
+        const FigurePage* page = reader.Next();
+        if (page == nullptr) return failed(reader.Fault() + "; nothing was written");
         if (!pdf.BeginPage()) return failed(pdf.Fault());
-        notebook.DrawPage(plan.pages[done], page, pdf.Dc());
+        PageReader::Draw(*page, pdf.Dc());
         if (!pdf.EndPage()) return failed(pdf.Fault());
         progress.PageDone(done + 1);
     }

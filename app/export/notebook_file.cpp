@@ -88,7 +88,6 @@ int KeepRow(void* context, int columnCount, char** columnTexts, char**) {
 }  // namespace
 
 NotebookFile::~NotebookFile() {
-    if (surface_ != nullptr) surface_->Release();
     if (store_ != nullptr) store_->Release();
     loader_.UnloadAll(0);
 }
@@ -122,8 +121,12 @@ bool NotebookFile::Open() {
 
 bool NotebookFile::CreateComponents() {
     store_ = Create<ZISqllite>(loader_, kProgramComponents.store);
-    surface_ = Create<ZDrawSp>(loader_, kProgramComponents.surface);
-    if (store_ == nullptr || surface_ == nullptr)
+    // The surface's library is loaded now, so that a missing one is told
+    // before any page is read; the reading makes surfaces of its own.
+    ZDrawSp* surface = CreateSurface();
+    const bool surfaceMade = surface != nullptr;
+    if (surfaceMade) surface->Release();
+    if (store_ == nullptr || !surfaceMade)
         return Failed(std::string("the program's libraries could not be loaded (") + kProgramComponents.store.libraryFile +
                       ", " + kProgramComponents.surface.libraryFile + ")");
     return true;
@@ -155,12 +158,18 @@ bool NotebookFile::PagesWithFigures(std::vector<int>& pages) {
     return true;
 }
 
-void NotebookFile::DrawFigure(char* objData) {
-    DrawObject* figure = surface_->CreateObject();
-    if (figure == nullptr) return;
+ZDrawSp* NotebookFile::CreateSurface() { return Create<ZDrawSp>(loader_, kProgramComponents.surface); }
+
+bool NotebookFile::AddFigure(ZDrawSp* surface, char* objData, std::vector<DrawObject*>& figures) {
+    figures.push_back(nullptr);  // room first, so that no figure is made only to be lost
+    DrawObject*& figure = figures.back();
+    figure = surface->CreateObject();
+    if (figure == nullptr) {
+        figures.pop_back();
+        return false;
+    }
     figure->Decode(objData);
-    figure->Draw();
-    figure->Release();
+    return true;
 }
 
 bool NotebookFile::ReadPage(int pageNumber, PageRows& page) {
@@ -175,13 +184,16 @@ bool NotebookFile::ReadPage(int pageNumber, PageRows& page) {
     return true;
 }
 
-void NotebookFile::DrawPage(int pageNumber, PageRows& page, HDC dc) {
-    surface_->SetDC(dc);
-    for (const PageRows::Row& row : page.rows) DrawFigure(page.texts.data() + row.textAt);
+bool NotebookFile::DecodePage(int pageNumber, PageRows& page, ZDrawSp* surface, std::vector<DrawObject*>& figures) {
+    figures.reserve(figures.size() + page.rows.size());
+    for (const PageRows::Row& row : page.rows) {
+        if (!AddFigure(surface, page.texts.data() + row.textAt, figures)) return false;
+    }
     // Decoding cuts the text up, so each waiting figure is decoded from a copy.
     for (const KeptRow& row : waiting_.Rows()) {
         if (row.pageNumber != pageNumber) continue;
         std::string objData = row.objData.get();
-        DrawFigure(objData.data());
+        if (!AddFigure(surface, objData.data(), figures)) return false;
     }
+    return true;
 }

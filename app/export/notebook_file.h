@@ -2,9 +2,9 @@
 // through the SQL store with a read-only name, so not a byte of it
 // changes, and the figures a former run could not store (Veldrin.dat-
 // unsaved), which the next run stores first and so belong to the pages
-// already. Figures are decoded by the drawing surface and drawn, each with
-// its own settings, in the order the page store shows them: stored ones in
-// the order they were stored, then the waiting ones.
+// already. Figures are decoded by a drawing surface, in the order the page
+// store shows them: stored ones in the order they were stored, then the
+// waiting ones; each draws with its own settings.
 #ifndef TARNWICK_APP_EXPORT_NOTEBOOK_FILE_H
 #define TARNWICK_APP_EXPORT_NOTEBOOK_FILE_H
 
@@ -44,9 +44,15 @@ public:
     // fails. Touches only the store, so one thread may read while another
     // draws.
     bool ReadPage(int pageNumber, PageRows& page);
-    // Draws the page's figures, as read, then its waiting ones, on the DC,
-    // whose mapping is set already. Decoding cuts up the page's texts.
-    void DrawPage(int pageNumber, PageRows& page, HDC dc);
+    // Another drawing surface, so that figures can be made on one thread
+    // while another draws those of an earlier page; null when out of memory.
+    ZDrawSp* CreateSurface();
+    // The page's figures as the surface decodes them, the stored ones as read
+    // and then the waiting ones, appended to figures (the caller releases
+    // them); false, or std::bad_alloc, when memory runs out. Decoding cuts
+    // up the page's texts.
+    // Touches only the surface, the figures and what Open read.
+    bool DecodePage(int pageNumber, PageRows& page, ZDrawSp* surface, std::vector<DrawObject*>& figures);
 
     const std::string& Fault() const { return fault_; }
 
@@ -57,11 +63,10 @@ private:
     bool Failed(const std::string& fault);
     // A statement of the store failed: the file's own words, as a fault.
     bool StoreFailed();
-    void DrawFigure(char* objData);
+    static bool AddFigure(ZDrawSp* surface, char* objData, std::vector<DrawObject*>& figures);
 
     ComponentLoader loader_;
     ZISqllite* store_ = nullptr;
-    ZDrawSp* surface_ = nullptr;
     KeptRows waiting_;
     std::string fault_;
 };

@@ -3,39 +3,71 @@
 #include <new>
 #include <system_error>
 
-namespace {
-
-// Pages read and not yet drawn: enough to keep the drawing fed, few
-// enough that a notebook of large pages holds little more in memory.
-constexpr std::size_t kPagesAhead = 2;
-
-}  // namespace
+int PageReader::SlotQueue::Pop() {
+    const int slot = slots_[first_];
+    first_ = (first_ + 1) % kSlots;
+    --count_;
+    return slot;
+}
 
 PageReader::PageReader(NotebookFile& notebook, const std::vector<int>& pages) : notebook_(notebook), pages_(pages) {
+    if (!MakeSurfaces()) {
+        failed_ = true;
+        failure_.outOfMemory = true;
+        return;
+    }
+    for (int slot = 0; slot < kSlots; ++slot) spare_.Push(slot);
     try {
         thread_ = std::thread(&PageReader::ReadAll, this);
     } catch (const std::system_error&) {
         // No thread to be had: Next reads each page itself.
+    } catch (const std::bad_alloc&) {
     }
 }
 
 PageReader::~PageReader() {
-    if (!thread_.joinable()) return;
-    {
-        std::lock_guard<std::mutex> lock(mutex_);
-        stopping_ = true;
+    if (thread_.joinable()) {
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            stopping_ = true;
+        }
+        changed_.notify_all();
+        thread_.join();
     }
-    changed_.notify_all();
-    thread_.join();
+    for (FigurePage& page : slots_) {
+        ReleaseFigures(page);
+        if (page.surface != nullptr) page.surface->Release();
+    }
 }
 
-bool PageReader::ReadOne(int pageNumber, PageRows& page, Failure& failure) {
-    try {
-        if (notebook_.ReadPage(pageNumber, page)) return true;
-        failure.fault = notebook_.Fault();
-    } catch (const std::bad_alloc&) {
-        failure.outOfMemory = true;
+bool PageReader::MakeSurfaces() {
+    for (FigurePage& page : slots_) {
+        page.surface = notebook_.CreateSurface();
+        if (page.surface == nullptr) return false;
     }
+    return true;
+}
+
+void PageReader::ReleaseFigures(FigurePage& page) {
+    for (DrawObject* figure : page.figures) figure->Release();
+    page.figures.clear();
+}
+
+void PageReader::Draw(const FigurePage& page, HDC dc) {
+    page.surface->SetDC(dc);
+    for (DrawObject* figure : page.figures) figure->Draw();
+}
+
+bool PageReader::ReadOne(int pageNumber, FigurePage& page, Failure& failure) {
+    try {
+        if (!notebook_.ReadPage(pageNumber, page.rows)) {
+            failure.fault = notebook_.Fault();
+            return false;
+        }
+        if (notebook_.DecodePage(pageNumber, page.rows, page.surface, page.figures)) return true;
+    } catch (const std::bad_alloc&) {
+    }
+    failure.outOfMemory = true;
     return false;
 }
 
@@ -43,49 +75,58 @@ std::string PageReader::Fault() const {
     return failure_.outOfMemory ? "the export ran out of memory reading the notebook" : failure_.fault;
 }
 
-bool PageReader::HandOver(PageRows& page) {
-    try {
-        ready_.push_back(std::move(page));
-        return true;
-    } catch (const std::bad_alloc&) {
-        return false;
+int PageReader::TakeSpareSlot() {
+    int slot = -1;
+    {
+        std::unique_lock<std::mutex> lock(mutex_);
+        changed_.wait(lock, [this] { return stopping_ || !spare_.Empty(); });
+        if (stopping_) return -1;
+        slot = spare_.Pop();
     }
+    ReleaseFigures(slots_[slot]);
+    return slot;
 }
 
 void PageReader::ReadAll() {
     for (int pageNumber : pages_) {
-        PageRows page;
+        const int slot = TakeSpareSlot();
+        if (slot < 0) return;
         Failure failure;
-        const bool read = ReadOne(pageNumber, page, failure);
-        bool handedOver = false;
+        const bool read = ReadOne(pageNumber, slots_[slot], failure);
         {
-            std::unique_lock<std::mutex> lock(mutex_);
-            changed_.wait(lock, [this] { return stopping_ || ready_.size() < kPagesAhead; });
-            if (stopping_) return;
-            handedOver = read && HandOver(page);
-            if (!handedOver) {
+            std::lock_guard<std::mutex> lock(mutex_);
+            if (read) {
+                ready_.Push(slot);
+            } else {
                 failed_ = true;
-                failure_.outOfMemory = read || failure.outOfMemory;
+                failure_.outOfMemory = failure.outOfMemory;
                 failure_.fault.swap(failure.fault);
             }
         }
         changed_.notify_all();
-        if (!handedOver) return;
+        if (!read) return;
     }
 }
 
-bool PageReader::Next(PageRows& page) {
-    if (handedOut_ >= pages_.size()) return false;
+const FigurePage* PageReader::Next() {
+    if (handedOut_ >= pages_.size()) return nullptr;
     const int pageNumber = pages_[handedOut_++];
-    if (!thread_.joinable()) return ReadOne(pageNumber, page, failure_);
+    if (!thread_.joinable()) {
+        if (failed_) return nullptr;
+        FigurePage& page = slots_[0];
+        ReleaseFigures(page);
+        return ReadOne(pageNumber, page, failure_) ? &page : nullptr;
+    }
     {
         std::unique_lock<std::mutex> lock(mutex_);
-        changed_.wait(lock, [this] { return failed_ || !ready_.empty(); });
-        if (ready_.empty()) return false;
-        page = std::move(ready_.front());
-        ready_.pop_front();
+        // The page drawn last goes back to the reading, which releases its figures.
+        if (drawing_ >= 0) spare_.Push(drawing_);
+        drawing_ = -1;
+        changed_.wait(lock, [this] { return failed_ || !ready_.Empty(); });
+        if (ready_.Empty()) return nullptr;
+        drawing_ = ready_.Pop();
     }
     // Outside the lock, so that the reader wakes to a free lock.
     changed_.notify_all();
-    return true;
+    return &slots_[drawing_];
 }
