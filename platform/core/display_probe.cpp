@@ -8,6 +8,7 @@
 // way Qt's plugins find them when they load.
 #include <dlfcn.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <string_view>
@@ -24,7 +25,7 @@ namespace {
 enum class Server { None, X, Wayland };
 
 Server ServerOf(std::string_view plugin) {
-    plugin = plugin.substr(0, plugin.find(':'));
+    plugin = plugin.substr(0, std::find(plugin.begin(), plugin.end(), ':') - plugin.begin());
     if (plugin == "xcb") return Server::X;
     if (plugin.substr(0, 7) == "wayland") return Server::Wayland;
     return Server::None;

@@ -35,8 +35,13 @@ void SetDefaults(DeviceContext& context, GdiObject* bitmap) {
     context.MappingChanged();
 }
 
+// Saved levels past this are refused, as a failed SaveDC, before doubling
+// the capacity could overflow.
+constexpr int kMostSavedLevels = 1 << 24;
+
 bool GrowSaved(DeviceContext& context) {
-    int capacity = context.savedCapacity ? context.savedCapacity * 2 : 8;
+    if (context.savedCapacity >= kMostSavedLevels) return false;
+    const int capacity = context.savedCapacity ? context.savedCapacity * 2 : 8;
     DcState* grown = new (std::nothrow) DcState[capacity];
     if (!grown) return false;
     for (int i = 0; i < context.savedCount; ++i) grown[i] = std::move(context.saved[i]);
