@@ -2,6 +2,7 @@
 #include "gdi/gdi_objects.h"
 
 #include "gdi/device_context.h"
+#include "gdi/pixel_memory.h"
 
 #include <limits>
 #include <new>
@@ -147,7 +148,7 @@ GdiObject* NewObject(ObjectKind kind) {
 GdiObject* NewBitmapObject(int width, int height) {
     BitmapData* data = new (std::nothrow) BitmapData;
     if (!data) return nullptr;
-    data->image = QImage(width, height, QImage::Format_RGB32);
+    data->image = NewPixelImage(QSize(width, height), QImage::Format_RGB32);
     if (data->image.isNull()) {
         delete data;
         return nullptr;

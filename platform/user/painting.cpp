@@ -6,6 +6,7 @@
 
 #include "core/test_hook_state.h"
 #include "gdi/device_context.h"
+#include "gdi/pixel_memory.h"
 
 namespace tarnwick::user {
 namespace {
@@ -80,7 +81,7 @@ void ResizePixels(Window* window, const QSize& deviceSize) {
     for (HDC dc : pixels->liveDcs) {
         if (gdi::DeviceContext* context = DeviceContextOf(dc)) context->EndPainting();
     }
-    QImage resized(deviceSize.expandedTo(QSize(0, 0)), QImage::Format_RGB32);
+    QImage resized = gdi::NewPixelImage(deviceSize.expandedTo(QSize(0, 0)), QImage::Format_RGB32);
     if (!resized.isNull()) {
         resized.fill(FaceColour());
         QPainter copy(&resized);

@@ -140,26 +140,36 @@ TEST(Objects, StaleAndForeignHandlesAreRefused) {
     EXPECT_FALSE(DeleteDC(nullptr));
 }
 
+// Small bitmaps come from the heap; those of a megabyte and more are
+// mapped on their own (one rounded up to a whole huge page, one not): all
+// behave alike to their last pixel and are freed with their handle.
 TEST(Objects, BitmapsStartBlackAndBelongToOneDcAtATime) {
-    HDC first = CreateCompatibleDC(nullptr);
-    HDC second = CreateCompatibleDC(nullptr);
-    HBITMAP bitmap = CreateCompatibleBitmap(first, 3, 2);
-    EXPECT_EQ(CreateCompatibleBitmap(first, 0, 2), nullptr);
-    HGDIOBJ old = SelectObject(first, bitmap);
-    EXPECT_NE(old, nullptr);
-    EXPECT_EQ(GetPixel(first, 2, 1), kBlack);
-    EXPECT_EQ(GetPixel(first, 3, 1), CLR_INVALID);  // outside the bitmap
-    EXPECT_EQ(GetDeviceCaps(first, HORZRES), 3);
-    EXPECT_EQ(GetDeviceCaps(first, VERTRES), 2);
-    EXPECT_EQ(SelectObject(second, bitmap), nullptr);
-    EXPECT_EQ(SetPixel(first, 1, 1, RGB(1, 2, 3)), RGB(1, 2, 3));
-    EXPECT_EQ(GetPixel(first, 1, 1), RGB(1, 2, 3));
-    SelectObject(first, old);
-    EXPECT_NE(SelectObject(second, bitmap), nullptr);  // free to move now
-    EXPECT_EQ(GetPixel(second, 1, 1), RGB(1, 2, 3));
-    DeleteDC(second);  // the bitmap was never deleted: it stays
-    DeleteDC(first);
-    EXPECT_TRUE(DeleteObject(bitmap));
+    const SIZE sizes[] = {{3, 2}, {700, 400}, {1100, 600}};
+    for (const SIZE& size : sizes) {
+        SCOPED_TRACE(testing::Message() << size.cx << " x " << size.cy);
+        const DWORD start = LiveObjects();
+        const int right = size.cx - 1, bottom = size.cy - 1;
+        HDC first = CreateCompatibleDC(nullptr);
+        HDC second = CreateCompatibleDC(nullptr);
+        HBITMAP bitmap = CreateCompatibleBitmap(first, size.cx, size.cy);
+        EXPECT_EQ(CreateCompatibleBitmap(first, 0, size.cy), nullptr);
+        HGDIOBJ old = SelectObject(first, bitmap);
+        EXPECT_NE(old, nullptr);
+        EXPECT_EQ(GetPixel(first, right, bottom), kBlack);
+        EXPECT_EQ(GetPixel(first, size.cx, bottom), CLR_INVALID);  // outside the bitmap
+        EXPECT_EQ(GetDeviceCaps(first, HORZRES), size.cx);
+        EXPECT_EQ(GetDeviceCaps(first, VERTRES), size.cy);
+        EXPECT_EQ(SelectObject(second, bitmap), nullptr);
+        EXPECT_EQ(SetPixel(first, right, bottom, RGB(1, 2, 3)), RGB(1, 2, 3));
+        EXPECT_EQ(GetPixel(first, right, bottom), RGB(1, 2, 3));
+        SelectObject(first, old);
+        EXPECT_NE(SelectObject(second, bitmap), nullptr);  // free to move now
+        EXPECT_EQ(GetPixel(second, right, bottom), RGB(1, 2, 3));
+        DeleteDC(second);  // the bitmap was never deleted: it stays
+        DeleteDC(first);
+        EXPECT_TRUE(DeleteObject(bitmap));
+        EXPECT_EQ(LiveObjects(), start);
+    }
 }
 
 TEST(Objects, InvalidateRectWithoutAWindowDoesNothing) {
