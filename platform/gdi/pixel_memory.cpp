@@ -2,6 +2,7 @@
 
 #include <sys/mman.h>
 
+#include <cstddef>
 #include <cstdint>
 #include <new>
 
@@ -43,23 +44,33 @@ void* MapOnHugePageBoundary(std::size_t length) {
     return reinterpret_cast<void*>(aligned);
 }
 
-}  // namespace
-
-std::size_t PixelMappingLength(std::size_t imageBytes) {
+// The bytes a mapped image of `imageBytes` takes: whole 4 KB pages, and a
+// last huge page made whole when it is at least half used, so that it too
+// can be one page; what a buffer wastes stays under 1 MB.
+std::size_t MappingLength(std::size_t imageBytes) {
     const std::size_t lastHugePage = imageBytes % kHugePage;
     if (lastHugePage >= kHugePage / 2) return RoundUp(imageBytes, kHugePage);
     return RoundUp(imageBytes, kSmallPage);
 }
 
+// The bytes of an image worth a mapping of its own: 32-bit pixels, at
+// least kSmallestMapped of them, and a size no product overflows; 0 for
+// any other, which the heap serves (or Qt refuses).
+std::size_t MappedImageBytes(const QSize& size, QImage::Format format) {
+    if (QImage::toPixelFormat(format).bitsPerPixel() != 32) return 0;
+    const std::size_t bytesPerLine = 4 * static_cast<std::size_t>(size.width());
+    if (bytesPerLine > INT32_MAX || static_cast<std::size_t>(size.height()) > (PTRDIFF_MAX / 2) / bytesPerLine) return 0;
+    const std::size_t bytes = bytesPerLine * static_cast<std::size_t>(size.height());
+    return bytes < kSmallestMapped ? 0 : bytes;
+}
+
+}  // namespace
+
 QImage NewPixelImage(const QSize& size, QImage::Format format) {
     if (size.isEmpty()) return QImage();
-    const qint64 bytesPerLine = 4LL * size.width();
-    const qint64 bytes = bytesPerLine * size.height();
-    const bool fourBytes = QImage::toPixelFormat(format).bitsPerPixel() == 32;
-    if (!fourBytes || bytes < static_cast<qint64>(kSmallestMapped) || bytesPerLine > INT32_MAX ||
-        bytes > static_cast<qint64>(PTRDIFF_MAX / 2))
-        return QImage(size, format);
-    auto* mapping = new (std::nothrow) Mapping{nullptr, PixelMappingLength(static_cast<std::size_t>(bytes))};
+    const std::size_t bytes = MappedImageBytes(size, format);
+    if (bytes == 0) return QImage(size, format);
+    auto* mapping = new (std::nothrow) Mapping{nullptr, MappingLength(bytes)};
     if (mapping == nullptr) return QImage();
     mapping->start = MapOnHugePageBoundary(mapping->length);
     if (mapping->start == nullptr) {
@@ -67,7 +78,7 @@ QImage NewPixelImage(const QSize& size, QImage::Format format) {
         return QImage();
     }
     return QImage(static_cast<uchar*>(mapping->start), size.width(), size.height(),
-                  static_cast<qsizetype>(bytesPerLine), format, Unmap, mapping);
+                  static_cast<qsizetype>(4) * size.width(), format, Unmap, mapping);
 }
 
 }  // namespace tarnwick::gdi

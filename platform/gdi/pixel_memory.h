@@ -15,17 +15,11 @@
 #include <QImage>
 #include <QSize>
 
-#include <cstddef>
-
 namespace tarnwick::gdi {
 
-// The bytes a mapped image of `imageBytes` takes: whole 4 KB pages, and a
-// last huge page made whole when it is at least half used, so that it too
-// can be one page; what a buffer wastes stays under 1 MB.
-std::size_t PixelMappingLength(std::size_t imageBytes);
-
-// An image of 32-bit pixels, contents undefined; null when there is no
-// memory for it or the size is empty.
+// A new image, contents undefined: mapped as above when it has 32-bit
+// pixels and takes a megabyte or more, from the heap otherwise. Null when
+// there is no memory for it or the size is empty.
 QImage NewPixelImage(const QSize& size, QImage::Format format);
 
 }  // namespace tarnwick::gdi
